@@ -1,0 +1,33 @@
+// All state of a running program: one App, made once at start-up and alive
+// until exit. Each member is the plain state struct of one room, declared in
+// that room's own header.
+#pragma once
+#include "commands/defaults_dialog.h"
+#include "commands/filedialogs.h"
+#include "commands/registers.h"
+#include "commands/shell.h"
+#include "editing/selection.h"
+#include "model/drawing.h"
+#include "model/recent.h"
+#include "model/settings.h"
+#include "platform/platform.h"
+#include "platform/surface.h"
+#include "view/view.h"
+
+struct App {
+    explicit App(Platform& platform) : ui(platform) {}
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    Platform& ui;            // the window system, behind the interface
+    Drawing dwg;             // object table and drawing-wide values
+    Settings set;            // defaults-file values and the data folder
+    FileState files;         // current file bookkeeping and the recent list
+    View view;               // drawing-area size and fit scale
+    Registers cmd;           // command registers
+    Selection sel;           // selection list
+    Shell shell;             // caption parts
+    FileDialogs dlg;         // the open and Save As panels
+    DefaultsPanel zarnic2;   // the Default Settings page
+    Surface screen;          // the drawing area's pixels
+};

@@ -1,0 +1,42 @@
+// The command registers, the prompt line and the command reset. Sits low in
+// commands/ so that every room can end a command: InputPrompt asks for the
+// next answer, CancelCommand ends or cancels whatever runs.
+#pragma once
+#include <cstdint>
+#include <string>
+
+struct App;
+
+struct Point2 {
+    double x = 0, y = 0;             // drawing units
+};
+
+struct Registers {
+    std::string CurCommand = "None"; // running command, "None" when idle
+    std::string WindowSelect = "None";  // "SelectW" while a selection window is picked
+    std::string CmdStep;             // step code of the running command, "" when idle
+    int16_t ClickCount = 0;          // points taken by the running command
+    int16_t ClickCount2 = 0;         // second counter (dimension, shape placement)
+    bool RubberBandOn = false;       // a rubber band follows the cursor from Pt1
+    bool WindowDragOn = false;       // a selection window is being dragged
+    bool Arc3CentreMode = false;     // step flag of the three-point arc
+    bool CircleBandOff = false;      // step flag of the circle
+    bool ShapeAbort = false;         // step flag of the shape placement
+    Point2 Pt0, Pt1, Pt2, Pt3;       // point registers (drawing units)
+    std::string RepeatCommand;       // last completed drawing command, for the middle button
+    std::string UndoOp = "None";     // last undoable operation
+    int16_t UndoCount = 0;           // selection entries it worked on
+    int16_t ArcKeyPending = 0;       // 65 while the A prefix key waits
+    std::string PromptFiller;        // blanks at least 9000 twips wide, built at start-up
+    std::string PromptText;          // the prompt last written on the prompt line
+};
+
+// Writes the prompt at (200, 0) and, when boxWidth >= 1, shows the input box
+// beside it with `defaultText` selected.
+void InputPrompt(App& app, int boxWidth, const std::string& defaultText, const std::string& prompt);
+// Ends or cancels whatever runs; records the undo operation; redraws when redraw is 1.
+void CancelCommand(App& app, int redraw);
+// Builds the prompt line's blank filler (start-up).
+void BuildPromptFiller(App& app);
+// Direction of (dx, dy) in [0, 2pi).
+double VectorAngle(const App& app, double dx, double dy);

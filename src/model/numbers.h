@@ -1,0 +1,12 @@
+// Numbers as the data files write and read them: the general text of a float
+// (plain decimals, up to 15 significant digits, no trailing zeros, never an
+// exponent) and the strict reading of one field.
+#pragma once
+#include <string>
+#include <string_view>
+
+std::string GeneralNumber(double v);
+// A whole field as a number: blanks around it allowed, optional sign, digits
+// with an optional ".", an optional exponent (E or D, signed). An empty field
+// is 0. False when anything else is in the field.
+bool ParseNumber(std::string_view field, double& out);

@@ -1,0 +1,63 @@
+// The window system as the program sees it: message boxes, the caption, menu
+// entries, text on the drawing surface, the input box, the dialog windows, the
+// clipboard and the end of the run. The Qt binding (src/ui) implements it;
+// tests use a scripted fake (tests/support). No toolkit type appears here.
+#pragma once
+#include <string>
+
+#include "platform/surface.h"
+
+enum class MsgButtons { OK, YesNo, YesNoCancel };
+enum class MsgIcon { None, Question, Warning, Critical, Information };
+enum class MsgAnswer { OK, Yes, No, Cancel };
+
+// The program's own dialog windows. Their control values live in plain
+// panel structs of the core (commands/filedialogs.h, commands/defaults_dialog.h);
+// the window copies them to its widgets whenever it is shown or synced.
+enum class DialogId { OpenF, SaveAs, Zarnic2 };
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A modal message box. `text` separates its lines with CR LF.
+    virtual MsgAnswer MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                             const std::string& title) = 0;
+
+    // The main window's caption.
+    virtual void SetCaption(const std::string& caption) = 0;
+
+    // Menu entries, named by the ids of the menu table (commands/menu.h).
+    virtual void MenuSetChecked(const std::string& id, bool checked) = 0;
+    virtual void MenuSetEnabled(const std::string& id, bool enabled) = 0;
+    virtual void MenuSetVisible(const std::string& id, bool visible) = 0;
+    virtual void MenuSetCaption(const std::string& id, const std::string& caption) = 0;
+
+    // Text on the drawing surface: top-left corner at (x, y) twips.
+    virtual void SurfaceText(Surface& s, double xTw, double yTw, const std::string& text,
+                             uint32_t rgb) = 0;
+    // Rendered width of a text on the surface, in twips.
+    virtual double TextWidth(const std::string& text) = 0;
+    // The surface changed; show it again.
+    virtual void SurfaceChanged() = 0;
+    // Main window colours (drawing area background and foreground).
+    virtual void SetWindowColors(uint32_t background, uint32_t foreground) = 0;
+
+    // The input box `Text2` over the prompt line, in twips.
+    virtual void InputBoxShow(double leftTw, double topTw, double widthTw, double heightTw,
+                              const std::string& text) = 0;
+    virtual void InputBoxHide() = 0;
+    // Gives the focus to the key catcher `Text1`.
+    virtual void FocusKeyCatcher() = 0;
+
+    // Dialog windows: show (after copying the panel to the widgets) or hide;
+    // SyncDialog copies the panel to the widgets of a visible window; FocusDialog
+    // puts the focus on one named control of it (for example "TxtFName").
+    virtual void ShowDialog(DialogId id, bool visible) = 0;
+    virtual void SyncDialog(DialogId id) = 0;
+    virtual void FocusDialog(DialogId id, const std::string& control) = 0;
+
+    virtual void ClipboardClear() = 0;
+    // Ends the run after the current event.
+    virtual void Quit() = 0;
+};

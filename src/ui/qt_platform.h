@@ -1,0 +1,51 @@
+// The Platform interface on Qt: message boxes, caption, menu entries, text on
+// the core's pixel buffer, the input box and the dialog windows. Owned by the
+// main window; every other Qt class reaches the core through it.
+#pragma once
+#include <QHash>
+#include <QString>
+
+#include "platform/platform.h"
+
+class MainWindow;
+class PanelWindow;
+class QAction;
+
+class QtPlatform : public Platform {
+public:
+    explicit QtPlatform(MainWindow& main) : main_(main) {}
+    MsgAnswer MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                     const std::string& title) override;
+    void SetCaption(const std::string& caption) override;
+    void MenuSetChecked(const std::string& id, bool checked) override;
+    void MenuSetEnabled(const std::string& id, bool enabled) override;
+    void MenuSetVisible(const std::string& id, bool visible) override;
+    void MenuSetCaption(const std::string& id, const std::string& caption) override;
+    void SurfaceText(Surface& s, double xTw, double yTw, const std::string& text, uint32_t rgb) override;
+    double TextWidth(const std::string& text) override;
+    void SurfaceChanged() override;
+    void SetWindowColors(uint32_t background, uint32_t foreground) override;
+    void InputBoxShow(double leftTw, double topTw, double widthTw, double heightTw,
+                      const std::string& text) override;
+    void InputBoxHide() override;
+    void FocusKeyCatcher() override;
+    void ShowDialog(DialogId id, bool visible) override;
+    void SyncDialog(DialogId id) override;
+    void FocusDialog(DialogId id, const std::string& control) override;
+    void ClipboardClear() override;
+    void Quit() override;
+
+    // The windows the dialog ids stand for, set by the main window.
+    void SetDialog(DialogId id, PanelWindow* w) { dialogs_[static_cast<int>(id)] = w; }
+    void SetAction(const std::string& id, QAction* a) { actions_[QString::fromStdString(id)] = a; }
+
+private:
+    QAction* Action(const std::string& id) const;
+    MainWindow& main_;
+    QHash<int, PanelWindow*> dialogs_;
+    QHash<QString, QAction*> actions_;
+};
+
+// UTF-8 std::string <-> QString.
+inline QString Q(const std::string& s) { return QString::fromStdString(s); }
+inline std::string S(const QString& s) { return s.toStdString(); }

@@ -1,0 +1,77 @@
+// The scripted fake platform and the small file helpers of the tests.
+#include "fake_platform.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "commands/shell.h"
+
+MsgAnswer FakePlatform::MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                               const std::string& title) {
+    boxes.push_back({text, buttons, icon, title});
+    if (!answers.empty()) {
+        MsgAnswer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    return buttons == MsgButtons::OK ? MsgAnswer::OK : MsgAnswer::No;
+}
+
+double FakePlatform::TextWidth(const std::string& text) {
+    double w = 0;
+    for (char c : text) w += c == ' ' ? 50 : 100;
+    return w;
+}
+
+TempDir::TempDir() {
+    std::string tmpl = (std::filesystem::temp_directory_path() / "zarnic-test-XXXXXX").string();
+    if (!mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
+    path_ = tmpl + "/";
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ec);
+    std::filesystem::remove_all(path_, ec);
+}
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+void WriteAll(const std::string& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << text;
+}
+
+std::vector<std::string> SplitCrLf(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t e = text.find("\r\n", pos);
+        if (e == std::string::npos) {
+            lines.push_back(text.substr(pos));
+            break;
+        }
+        lines.push_back(text.substr(pos, e - pos));
+        pos = e + 2;
+    }
+    return lines;
+}
+
+std::string JoinCrLf(const std::vector<std::string>& lines) {
+    std::string s;
+    for (const auto& l : lines) s += l + "\r\n";
+    return s;
+}
+
+TestApp::TestApp() : app(std::make_unique<App>(fake)) {}
+
+void TestApp::Start(const std::string& folder) { Form_Load(*app, folder, 12000, 8000); }

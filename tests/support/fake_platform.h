@@ -1,0 +1,115 @@
+// A scripted stand-in for the window system: it records every message box,
+// caption, menu change, text written on the surface and dialog shown, answers
+// message boxes from a queue, and keeps the surface in memory. Tests drive the
+// core through it without a window.
+#pragma once
+#include <deque>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app.h"
+#include "platform/platform.h"
+
+struct MsgRecord {
+    std::string text;
+    MsgButtons buttons;
+    MsgIcon icon;
+    std::string title;
+};
+
+struct TextRecord {
+    double x, y;
+    std::string text;
+    uint32_t rgb;
+};
+
+struct MenuState {
+    bool checked = false;
+    bool enabled = true;
+    bool visible = true;
+    std::string caption;
+};
+
+class FakePlatform : public Platform {
+public:
+    MsgAnswer MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                     const std::string& title) override;
+    void SetCaption(const std::string& caption) override { captions.push_back(caption); }
+    void MenuSetChecked(const std::string& id, bool c) override { menus[id].checked = c; }
+    void MenuSetEnabled(const std::string& id, bool e) override { menus[id].enabled = e; }
+    void MenuSetVisible(const std::string& id, bool v) override { menus[id].visible = v; }
+    void MenuSetCaption(const std::string& id, const std::string& c) override { menus[id].caption = c; }
+    void SurfaceText(Surface&, double x, double y, const std::string& t, uint32_t rgb) override {
+        texts.push_back({x, y, t, rgb});
+    }
+    // Every character is 100 twips wide, a blank 50.
+    double TextWidth(const std::string& text) override;
+    void SurfaceChanged() override { ++surfaceShown; }
+    void SetWindowColors(uint32_t bg, uint32_t fg) override { background = bg; foreground = fg; }
+    void InputBoxShow(double l, double t, double w, double h, const std::string& text) override {
+        inputVisible = true; inputLeft = l; inputTop = t; inputWidth = w; inputHeight = h; inputText = text;
+    }
+    void InputBoxHide() override { inputVisible = false; }
+    void FocusKeyCatcher() override { ++keyCatcherFocus; }
+    void ShowDialog(DialogId id, bool visible) override { dialogVisible[id] = visible; dialogLog.push_back({id, visible}); }
+    void SyncDialog(DialogId id) override { ++syncs[id]; }
+    void FocusDialog(DialogId id, const std::string& control) override { dialogFocus[id] = control; }
+    void ClipboardClear() override { ++clipboardClears; }
+    void Quit() override { quit = true; }
+
+    // The caption shown last ("" when none).
+    std::string Caption() const { return captions.empty() ? "" : captions.back(); }
+    // Queue the answers of the next message boxes; an empty queue answers OK
+    // (or No for a question, so an unscripted question never saves).
+    void Answer(MsgAnswer a) { answers.push_back(a); }
+
+    std::vector<MsgRecord> boxes;
+    std::deque<MsgAnswer> answers;
+    std::vector<std::string> captions;
+    std::map<std::string, MenuState> menus;
+    std::vector<TextRecord> texts;
+    int surfaceShown = 0;
+    uint32_t background = 0, foreground = 0;
+    bool inputVisible = false;
+    double inputLeft = 0, inputTop = 0, inputWidth = 0, inputHeight = 0;
+    std::string inputText;
+    int keyCatcherFocus = 0;
+    std::map<DialogId, bool> dialogVisible;
+    std::vector<std::pair<DialogId, bool>> dialogLog;
+    std::map<DialogId, int> syncs;
+    std::map<DialogId, std::string> dialogFocus;
+    int clipboardClears = 0;
+    bool quit = false;
+};
+
+// A scratch folder under the system's temporary folder, removed with the object.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    // The folder, ending in the separator.
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + name; }
+private:
+    std::string path_;
+};
+
+// File helpers for tests.
+std::string ReadAll(const std::string& path);
+void WriteAll(const std::string& path, const std::string& text);
+// Splits at CR LF; a last line without an end is kept.
+std::vector<std::string> SplitCrLf(const std::string& text);
+std::string JoinCrLf(const std::vector<std::string>& lines);
+
+// An App on a fake platform, started in `folder` the way the program starts
+// (Form_Load) with a 12000 x 8000 twip drawing area.
+struct TestApp {
+    FakePlatform fake;
+    std::unique_ptr<App> app;
+    TestApp();
+    void Start(const std::string& folder);
+};
