@@ -8,5 +8,3 @@ struct App;
 
 void Text1_KeyDown(App& app, int keyCode, int shift);
 void Text2_KeyPress(App& app, int charCode);
-// The typed answer is committed when the input box loses the focus.
-void Text2_LostFocus(App& app, const char* text);

@@ -1,0 +1,87 @@
+// The command registers: the prompt line with its input box, the command
+// reset that ends every command and records what Undo would reverse, and the
+// direction of a vector. Called by every command and the key handlers.
+#include "commands/registers.h"
+
+#include <cmath>
+#include <initializer_list>
+
+#include "app.h"
+#include "commands/menu.h"
+#include "view/redraw.h"
+
+// Commands whose end leaves something for Undo to reverse.
+static bool IsUndoable(const std::string& c) {
+    for (const char* n : {"Arc", "Arc2", "Arc3", "ArrayPol", "ArrayRec", "Circle", "Dial", "Line", "Shape",
+                          "Text", "Color", "Copy", "CopyToCB", "CutToCB", "Delete", "Change", "Flip", "Mirror",
+                          "Move", "PasteFromCB", "Rotate", "Scale"})
+        if (c == n) return true;
+    return false;
+}
+
+void BuildPromptFiller(App& app) {
+    std::string f;
+    // The width test needs a platform that measures; a zero width must not loop.
+    while (app.ui.TextWidth(f) < 9000 && f.size() < 2000) f += ' ';
+    app.cmd.PromptFiller = f;
+}
+
+void InputPrompt(App& app, int boxWidth, const std::string& defaultText, const std::string& prompt) {
+    uint32_t fg = app.set.BoardColor ^ 0xFFFFFFu;
+    // The prompt line is written over the board: blank it, then write.
+    int top = 0, h = TwipsToPixels(app.screen, 500);
+    SurfaceFillPixels(app.screen, 0, top, TwipsToPixels(app.screen, app.view.ReadoutLeft - 1300), h,
+                      app.set.BoardColor);
+    app.ui.SurfaceText(app.screen, 200, 0, std::string(72, ' '), fg);
+    app.ui.SurfaceText(app.screen, 200, 0, prompt, fg);
+    app.ui.SurfaceText(app.screen, 0, 275, app.cmd.PromptFiller, fg);
+    app.cmd.PromptText = prompt;
+    if (boxWidth < 1) {
+        app.ui.InputBoxHide();
+        app.ui.SurfaceChanged();
+        return;
+    }
+    double w = app.ui.TextWidth(prompt);
+    app.ui.InputBoxShow(w + 400, 0, boxWidth, 240, defaultText);
+    app.ui.SurfaceText(app.screen, w + 400, 275, "TAB to Enter", fg);
+    app.ui.SurfaceChanged();
+}
+
+void CancelCommand(App& app, int redraw) {
+    Registers& c = app.cmd;
+    c.ClickCount = 0;
+    c.ClickCount2 = 0;
+    if (IsUndoable(c.CurCommand)) {
+        c.UndoOp = c.CurCommand;
+        c.UndoCount = app.sel.SelCount;
+        app.ui.MenuSetEnabled(kMenuUndo, true);
+    } else {
+        c.UndoOp = "None";
+        c.UndoCount = 0;
+        app.ui.MenuSetEnabled(kMenuUndo, false);
+    }
+    c.CurCommand = "None";
+    c.WindowSelect = "None";
+    c.CmdStep.clear();
+    c.RubberBandOn = false;
+    c.WindowDragOn = false;
+    c.Arc3CentreMode = false;
+    c.CircleBandOff = false;
+    c.ShapeAbort = false;
+    app.sel.SelActive = false;
+    app.sel.SelCount = 0;
+    app.sel.SelTally = 0;
+    app.files.SaveAsPending = false;
+    app.ui.InputBoxHide();
+    if (redraw == 1) ScreenRedraw(app, 1);
+}
+
+double VectorAngle(const App& app, double dx, double dy) {
+    const double pi = app.dwg.PI;
+    if (dx == 0 && dy == 0) return 0;
+    if (dx == 0) return dy > 0 ? pi / 2 : 3 * pi / 2;
+    double a = std::atan(dy / dx);
+    if (dx > 0 && dy < 0) a += 2 * pi;
+    if (dx < 0) a += pi;
+    return a;
+}

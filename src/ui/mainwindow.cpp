@@ -1,0 +1,176 @@
+// The main window: a constructor that reads like a table of contents, the
+// drawing area that shows the core's buffer, and the event translation.
+#include "ui/mainwindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+#include "commands/keys.h"
+#include "commands/menu.h"
+#include "commands/shell.h"
+#include "ui/filewindows.h"
+#include "ui/zarnic2.h"
+#include "view/redraw.h"
+
+// ---- drawing area -------------------------------------------------------
+
+DrawingArea::DrawingArea(App& app, QWidget* parent) : QWidget(parent), app_(app) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(640, 400);
+}
+
+QImage DrawingArea::SurfaceImage() const {
+    const Surface& s = app_.screen;
+    if (s.width <= 0 || s.height <= 0) return QImage();
+    // Colour values keep red in the low byte: exactly RGBX8888 in memory.
+    return QImage(reinterpret_cast<const uchar*>(s.px.data()), s.width, s.height, s.width * 4,
+                  QImage::Format_RGBX8888);
+}
+
+void DrawingArea::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    uint32_t bg = app_.set.BoardColor;
+    p.fillRect(rect(), QColor(bg & 0xFF, (bg >> 8) & 0xFF, (bg >> 16) & 0xFF));
+    QImage img = SurfaceImage();
+    if (!img.isNull()) p.drawImage(0, 0, img);
+}
+
+static int ShiftState(Qt::KeyboardModifiers m) {
+    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0);
+}
+
+// Qt key to the classic key codes: letters and digits are their capitals'
+// codes, Enter 13, Escape 27, Insert 45, keypad digits 96..105.
+static int ClassicKeyCode(const QKeyEvent* e) {
+    int k = e->key();
+    if (k == Qt::Key_Return || k == Qt::Key_Enter) return 13;
+    if (k == Qt::Key_Escape) return 27;
+    if (k == Qt::Key_Insert) return 45;
+    if (k == Qt::Key_Delete) return 46;
+    if (k >= Qt::Key_0 && k <= Qt::Key_9)
+        return (e->modifiers() & Qt::KeypadModifier) ? 96 + (k - Qt::Key_0) : k;
+    if (k >= Qt::Key_A && k <= Qt::Key_Z) return k;
+    return 0;
+}
+
+void DrawingArea::keyPressEvent(QKeyEvent* e) {
+    int code = ClassicKeyCode(e);
+    if (code == 0) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    Text1_KeyDown(app_, code, ShiftState(e->modifiers()));
+}
+
+void DrawingArea::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    // The view keeps its start-up measure; only the buffer follows the window.
+    Surface& s = app_.screen;
+    if (width() > s.width || height() > s.height) {
+        SurfaceResize(s, std::max(width(), s.width), std::max(height(), s.height), s.dpi, app_.set.BoardColor);
+        auto* mw = qobject_cast<MainWindow*>(window());
+        if (mw && app_.shell.Started) ScreenRedraw(app_, 1);
+    }
+}
+
+void InputBox::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        Text2_KeyPress(app_, 13);
+        return;
+    }
+    if (e->key() == Qt::Key_Escape) {
+        Text2_KeyPress(app_, 27);
+        return;
+    }
+    QLineEdit::keyPressEvent(e);
+}
+
+// ---- main window ----------------------------------------------------------
+
+MainWindow::MainWindow(const std::string& dataFolder)
+    : platform_(*this), app_(std::make_unique<App>(platform_)), dataFolder_(dataFolder) {
+    setWindowTitle("Zarnic");
+    area_ = new DrawingArea(*app_, this);
+    setCentralWidget(area_);
+    input_ = new InputBox(*app_, area_);
+    input_->hide();
+    BuildMenus();
+    openf_ = new OpenFWindow(*app_, this);
+    saveas_ = new SaveAsWindow(*app_, this);
+    zarnic2_ = new Zarnic2Window(*app_, this);
+    platform_.SetDialog(DialogId::OpenF, openf_);
+    platform_.SetDialog(DialogId::SaveAs, saveas_);
+    platform_.SetDialog(DialogId::Zarnic2, zarnic2_);
+    resize(1200, 800);
+}
+
+MainWindow::~MainWindow() = default;
+
+double MainWindow::Dpi() const { return area_->logicalDpiX() > 0 ? area_->logicalDpiX() : 96; }
+
+int MainWindow::ToPixels(double twips) const { return static_cast<int>(twips * Dpi() / kTwipsPerInch); }
+
+void MainWindow::RequestQuit() {
+    quitting_ = true;
+    QTimer::singleShot(0, this, [this] { close(); });
+}
+
+void MainWindow::BuildMenus() {
+    QHash<QString, QMenu*> menus;
+    for (const std::string& top : MenuBarCaptions()) menus[Q(top)] = menuBar()->addMenu(Q(top));
+    for (const MenuRow& row : MenuTable()) {
+        QString path = row.menu;
+        if (!menus.contains(path)) {
+            int cut = path.lastIndexOf('/');
+            QMenu* parent = menus.value(path.left(cut));
+            if (!parent) continue;
+            menus[path] = parent->addMenu(path.mid(cut + 1));
+        }
+        QMenu* m = menus[path];
+        if (row.flags & kMenuSeparatorBefore) m->addSeparator();
+        QAction* a = m->addAction(row.caption);
+        if (*row.key) a->setShortcut(QKeySequence(row.key));
+        a->setCheckable(row.flags & kMenuCheckable);
+        a->setVisible(!(row.flags & kMenuHidden));
+        a->setEnabled(!(row.flags & kMenuDisabled));
+        std::string id = row.id;
+        connect(a, &QAction::triggered, this, [this, id, a] {
+            // The core sets check marks itself; undo Qt's own toggle first.
+            if (a->isCheckable()) a->setChecked(!a->isChecked());
+            MenuClick(*app_, id);
+        });
+        platform_.SetAction(id, a);
+    }
+}
+
+void MainWindow::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (!started_) {
+        started_ = true;
+        QTimer::singleShot(0, this, &MainWindow::Start);
+    }
+}
+
+void MainWindow::Start() {
+    double dpi = Dpi();
+    SurfaceResize(app_->screen, area_->width(), area_->height(), dpi, 0);
+    double w = area_->width() * kTwipsPerInch / dpi, h = area_->height() * kTwipsPerInch / dpi;
+    Form_Load(*app_, dataFolder_, w, h);
+    area_->setFocus();
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+    if (quitting_) {
+        e->accept();
+        return;
+    }
+    // The title bar's close button is the End entry: it may ask to save.
+    e->ignore();
+    End_Click(*app_);
+}

@@ -1,0 +1,139 @@
+// The Platform calls on Qt widgets. Text is painted straight into the core's
+// pixel buffer so the buffer stays the one picture of the drawing area.
+#include "ui/qt_platform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFontMetricsF>
+#include <QMessageBox>
+#include <QPainter>
+
+#include "ui/mainwindow.h"
+#include "ui/panel_window.h"
+
+static QColor ToQColor(uint32_t rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
+
+MsgAnswer QtPlatform::MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                             const std::string& title) {
+    QMessageBox box(QApplication::activeWindow() ? QApplication::activeWindow() : &main_);
+    QString t = Q(text);
+    t.replace("\r\n", "\n");
+    box.setText(t);
+    box.setWindowTitle(title.empty() ? QString("Zarnic") : Q(title));
+    switch (icon) {
+    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    }
+    switch (buttons) {
+    case MsgButtons::OK: box.setStandardButtons(QMessageBox::Ok); break;
+    case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MsgButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    int r = box.exec();
+    switch (r) {
+    case QMessageBox::Yes: return MsgAnswer::Yes;
+    case QMessageBox::No: return MsgAnswer::No;
+    case QMessageBox::Cancel: return MsgAnswer::Cancel;
+    default: break;
+    }
+    // Escape or the title bar's close: the safe answer of each kind of box.
+    if (buttons == MsgButtons::YesNoCancel) return MsgAnswer::Cancel;
+    if (buttons == MsgButtons::YesNo) return MsgAnswer::No;
+    return MsgAnswer::OK;
+}
+
+void QtPlatform::SetCaption(const std::string& caption) { main_.setWindowTitle(Q(caption)); }
+
+QAction* QtPlatform::Action(const std::string& id) const { return actions_.value(Q(id), nullptr); }
+
+void QtPlatform::MenuSetChecked(const std::string& id, bool checked) {
+    if (QAction* a = Action(id)) a->setChecked(checked);
+}
+void QtPlatform::MenuSetEnabled(const std::string& id, bool enabled) {
+    if (QAction* a = Action(id)) a->setEnabled(enabled);
+}
+void QtPlatform::MenuSetVisible(const std::string& id, bool visible) {
+    if (QAction* a = Action(id)) a->setVisible(visible);
+}
+void QtPlatform::MenuSetCaption(const std::string& id, const std::string& caption) {
+    if (QAction* a = Action(id)) a->setText(Q(caption));
+}
+
+void QtPlatform::SurfaceText(Surface& s, double xTw, double yTw, const std::string& text, uint32_t rgb) {
+    if (s.width <= 0 || s.height <= 0 || text.empty()) return;
+    QImage img(reinterpret_cast<uchar*>(s.px.data()), s.width, s.height, s.width * 4, QImage::Format_RGBX8888);
+    QPainter p(&img);
+    p.setFont(main_.area()->font());
+    p.setPen(ToQColor(rgb));
+    QFontMetricsF fm(p.font());
+    double x = xTw * s.dpi / kTwipsPerInch, y = yTw * s.dpi / kTwipsPerInch;
+    p.drawText(QPointF(x, y + fm.ascent()), Q(text));
+}
+
+double QtPlatform::TextWidth(const std::string& text) {
+    QFontMetricsF fm(main_.area()->font());
+    return fm.horizontalAdvance(Q(text)) * kTwipsPerInch / main_.Dpi();
+}
+
+void QtPlatform::SurfaceChanged() { main_.area()->update(); }
+
+void QtPlatform::SetWindowColors(uint32_t background, uint32_t foreground) {
+    QPalette pal = main_.area()->palette();
+    pal.setColor(QPalette::Window, ToQColor(background));
+    pal.setColor(QPalette::WindowText, ToQColor(foreground));
+    main_.area()->setPalette(pal);
+    main_.area()->update();
+}
+
+void QtPlatform::InputBoxShow(double leftTw, double topTw, double widthTw, double heightTw,
+                              const std::string& text) {
+    QLineEdit* box = main_.input();
+    int h = std::max(main_.ToPixels(heightTw), box->sizeHint().height());
+    box->setGeometry(main_.ToPixels(leftTw), main_.ToPixels(topTw), main_.ToPixels(widthTw), h);
+    box->setText(Q(text));
+    box->show();
+    box->setFocus();
+    box->setSelection(0, 99);
+}
+
+void QtPlatform::InputBoxHide() {
+    QLineEdit* box = main_.input();
+    bool hadFocus = box->hasFocus();
+    box->hide();
+    if (hadFocus) main_.area()->setFocus();
+}
+
+void QtPlatform::FocusKeyCatcher() { main_.area()->setFocus(); }
+
+void QtPlatform::ShowDialog(DialogId id, bool visible) {
+    PanelWindow* w = dialogs_.value(static_cast<int>(id), nullptr);
+    if (!w) return;
+    if (visible) {
+        w->LoadFromPanel();
+        w->show();
+        w->raise();
+        w->activateWindow();
+    } else {
+        w->hide();
+        main_.area()->setFocus();
+    }
+}
+
+void QtPlatform::SyncDialog(DialogId id) {
+    PanelWindow* w = dialogs_.value(static_cast<int>(id), nullptr);
+    if (w && w->isVisible()) w->LoadFromPanel();
+}
+
+void QtPlatform::FocusDialog(DialogId id, const std::string& control) {
+    if (PanelWindow* w = dialogs_.value(static_cast<int>(id), nullptr)) w->FocusControl(control);
+}
+
+void QtPlatform::ClipboardClear() { QApplication::clipboard()->clear(); }
+
+void QtPlatform::Quit() { main_.RequestQuit(); }
