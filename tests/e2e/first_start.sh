@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# End-to-end: the real program under a private Xvfb display, in a scratch copy
+# of its folder. Checks from outside the process: the first-start caption and
+# data files, a recent list that reopens a drawing, Ctrl+S with its backup,
+# and Ctrl+Q ending the run of an unchanged drawing without a question.
+set -u
+prog=$1
+fixture="$(cd "$(dirname "$0")/.." && pwd)/fixtures/example.dwg"
+fail() { echo "FAIL: $*"; cleanup; exit 1; }
+work=$(mktemp -d); rt=$(mktemp -d); chmod 700 "$rt"
+xpid=""; apid=""
+cleanup() {
+  [ -n "$apid" ] && kill "$apid" 2>/dev/null
+  [ -n "$xpid" ] && kill "$xpid" 2>/dev/null
+  wait 2>/dev/null; rm -rf "$work" "$rt"
+}
+for n in $(seq 0 20); do
+  disp=":$(( 300 + (RANDOM % 600) ))"
+  lock="/tmp/.X${disp#:}-lock"
+  [ -e "$lock" ] && continue
+  Xvfb "$disp" -screen 0 1400x1000x24 -nolisten tcp >/dev/null 2>&1 & xpid=$!
+  export DISPLAY=$disp
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  xdpyinfo >/dev/null 2>&1 && break
+  kill "$xpid" 2>/dev/null; xpid=""
+done
+[ -n "$xpid" ] || fail "no Xvfb display"
+
+mkdir -p "$work/bin"
+cp "$prog" "$work/bin/zarnic"
+dir="$work/bin"
+
+start() {
+  XDG_RUNTIME_DIR=$rt QT_QPA_PLATFORM=xcb "$dir/zarnic" >"$work/log" 2>&1 & apid=$!
+  WIN=""
+  for _ in $(seq 100); do
+    WIN=$(xdotool search --onlyvisible --pid "$apid" 2>/dev/null | head -n 1)
+    [ -n "$WIN" ] && break; sleep 0.1
+  done
+  [ -n "$WIN" ] || fail "no window (log: $(cat "$work/log"))"
+  sleep 1
+}
+caption() { xdotool getwindowname "$WIN"; }
+wait_caption() {
+  for _ in $(seq 50); do [ "$(caption)" = "$1" ] && return 0; sleep 0.1; done
+  return 1
+}
+key() { xdotool windowfocus --sync "$WIN" 2>/dev/null; xdotool key --clearmodifiers "$1"; }
+ended() { for _ in $(seq 50); do kill -0 "$apid" 2>/dev/null || return 0; sleep 0.1; done; return 1; }
+
+# 1. First start in an empty folder.
+start
+want="Zarnic  No File.  <Font: F->  <Shapes: Sc>  Draw Color = White     Line Type = Solid "
+wait_caption "$want" || fail "first caption was '$(caption)'"
+[ "$(wc -l < "$dir/Zarnic-Default.dat")" -eq 23 ] || fail "defaults file does not have 23 lines"
+[ "$(head -c 11 "$dir/Zarnic-Default.dat" | od -An -c | tr -d ' ')" = '0\r\n1677721' ] || fail "defaults file does not start with the factory lines"
+[ "$(wc -l < "$dir/Zarnic_Last_Group_Open.dat")" -eq 20 ] || fail "recent list does not have 20 lines"
+[ "$(tr -d '\r\n' < "$dir/Zarnic_Last_Group_Open.dat" | wc -c)" -eq 0 ] || fail "recent list lines are not empty"
+key ctrl+q
+ended || fail "Ctrl+Q did not end the unchanged drawing's run"
+apid=""
+
+# 2. A recent list naming a drawing opens it; Ctrl+S saves it with a backup.
+mkdir -p "$work/boards"
+cp "$fixture" "$work/boards/amp.dwg"
+printf '%s/\r\namp.dwg\r\n' "$work/boards" > "$dir/Zarnic_Last_Group_Open.dat"
+for _ in $(seq 9); do printf '\r\n\r\n' >> "$dir/Zarnic_Last_Group_Open.dat"; done
+start
+# The scratch folder is under /tmp, so the caption shows it whole.
+want="Zarnic File: $work/boards/amp.dwg  <Font: F->  <Shape: B->  Draw Color = White     Line Type = Solid "
+wait_caption "$want" || fail "caption after reopening was '$(caption)', wanted '$want'"
+[ -e "$work/boards/amp.BAK" ] && fail "a backup exists before saving"
+key ctrl+s
+for _ in $(seq 50); do [ -e "$work/boards/amp.BAK" ] && break; sleep 0.1; done
+[ -e "$work/boards/amp.BAK" ] || fail "Ctrl+S left no backup"
+cmp -s "$fixture" "$work/boards/amp.BAK" || fail "the backup is not the previous version"
+[ "$(sed -n 63p "$work/boards/amp.dwg" | tr -d '\r')" = "5.875" ] || fail "the saved drawing does not carry the new extents"
+[ "$(wc -l < "$work/boards/amp.dwg")" -eq 65 ] || fail "the saved drawing does not have 65 lines"
+key ctrl+q
+ended || fail "Ctrl+Q did not end the run after saving"
+apid=""
+head -n 2 "$dir/Zarnic_Last_Group_Open.dat" | tr -d '\r' | tail -n 1 | grep -qx 'amp.dwg' || fail "recent list does not start with the drawing"
+echo "e2e: first start, reopen, save with backup and end all passed"
+cleanup
+exit 0
