@@ -1,0 +1,37 @@
+// Appending objects to the table, with the capacity checks every drawing
+// command shares.
+#include "model/append.h"
+
+#include "app.h"
+#include "model/messages.h"
+
+int BeginAppend(App& app) {
+    int slot = app.dwg.ObjNext;
+    if (slot < 1 || slot > kMaxSlot) {
+        app.ui.MsgBox(kMsgDrawingFull, MsgButtons::OK, MsgIcon::Warning, "");
+        return 0;
+    }
+    return slot;
+}
+
+bool VertexRoom(App& app, int k) {
+    if (k >= 1 && k <= kMaxVertex) return true;
+    app.ui.MsgBox(kMsgLineFull, MsgButtons::OK, MsgIcon::Warning, "");
+    return false;
+}
+
+void CommitAppend(App& app, int slot, const std::string& kind) {
+    Drawing& d = app.dwg;
+    if (slot < 1 || slot > kMaxSlot) return;
+    d.ObjColor[slot] = d.CurColor;
+    if (kind == "Line") {
+        d.ObjLineType[slot] = d.CurLineType;
+        d.ObjLineWidth[slot] = d.CurLineWidth;
+        d.ObjXScale[slot] = 1;
+        d.ObjYScale[slot] = 1;
+    }
+    d.ObjNum[slot] = static_cast<int16_t>(slot);
+    d.ObjType[slot] = kind;
+    if (d.ObjNext <= slot) d.ObjNext = static_cast<int16_t>(slot + 1);
+    d.DrawingChanged = true;
+}
