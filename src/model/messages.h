@@ -48,3 +48,5 @@ inline constexpr const char* kMsgLineFull =
 inline constexpr const char* kMsgLimitsForm = "Enter limits in the form X,Y" ZN_CRLF "(X comma Y)";
 inline constexpr const char* kMsgLimitsOrder =
     "Lower Left corner MUST be" ZN_CRLF "below and to the left of the" ZN_CRLF "Upper Right corner.";
+// + the system's reason; the page stays open so the user can try again.
+inline constexpr const char* kMsgDefaultsNotSaved = "The default settings could not be saved." ZN_CRLF;
