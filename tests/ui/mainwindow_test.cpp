@@ -1,0 +1,101 @@
+// The main window binding: menus built from the core's table, the caption
+// after start-up, the input box placed by the core, the key catcher's keys
+// and the buffer shown by the drawing area.
+#include <QAction>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "commands/registers.h"
+#include "ui/mainwindow.h"
+#include "ui_tests.h"
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<MainWindow> w_;
+
+    QAction* FindAction(const QString& text) {
+        for (QAction* a : w_->findChildren<QAction*>())
+            if (a->text() == text) return a;
+        return nullptr;
+    }
+
+private slots:
+    void init() {
+        w_ = std::make_unique<MainWindow>(dir_.path().toStdString() + "/");
+        w_->show();
+        QTRY_VERIFY(w_->app().shell.Started);
+    }
+    void cleanup() { w_.reset(); }
+
+    void menuBarHasTheSixMenus() {
+        QStringList tops;
+        for (QAction* a : w_->menuBar()->actions()) tops << a->text();
+        QCOMPARE(tops, QStringList({"Files", "Edit", "View", "Draw", "Settings", "Help"}));
+    }
+
+    void entriesCarryCaptionsAndKeys() {
+        QAction* save = FindAction("Save");
+        QVERIFY(save);
+        QCOMPARE(save->shortcut(), QKeySequence("Ctrl+S"));
+        QAction* dashed = FindAction("Dashed (Hidden)           Shft+H   or");
+        QVERIFY(dashed);
+        QCOMPARE(dashed->shortcut(), QKeySequence("Ctrl+F12"));
+        QAction* white = FindAction("White or Black        Shft+W");
+        QVERIFY(white && white->isChecked());
+        QAction* recent = nullptr;
+        for (QAction* a : w_->findChildren<QAction*>())
+            if (a->text().isEmpty() && !a->isSeparator() && !a->isVisible()) recent = a;
+        QVERIFY(recent);  // the empty recent entries are hidden
+    }
+
+    void firstStartCaption() {
+        QCOMPARE(w_->windowTitle(),
+                 QString("Zarnic  No File.  <Font: F->  <Shapes: Sc>  Draw Color = White     Line Type = Solid "));
+    }
+
+    void colourMenuChecksOnlyItsEntry() {
+        QAction* red = FindAction("Red                         Shft+R");
+        QVERIFY(red);
+        red->trigger();
+        QVERIFY(red->isChecked());
+        QVERIFY(!FindAction("White or Black        Shft+W")->isChecked());
+        QVERIFY(w_->windowTitle().contains("Draw Color = Red    "));
+    }
+
+    void shiftKeyInKeyCatcherSetsColour() {
+        w_->area()->setFocus();
+        QTest::keyClick(w_->area(), Qt::Key_B, Qt::ShiftModifier);
+        QCOMPARE(int(w_->app().dwg.CurColor), 5);
+    }
+
+    void inputBoxFollowsThePrompt() {
+        InputPrompt(w_->app(), 1600, "3", "Line:");
+        QVERIFY(w_->input()->isVisible());
+        QCOMPARE(w_->input()->text(), QString("3"));
+        QCOMPARE(w_->input()->width(), w_->ToPixels(1600));
+        QTest::keyClick(w_->input(), Qt::Key_Escape);
+        QVERIFY(!w_->input()->isVisible());
+        QCOMPARE(QString::fromStdString(w_->app().cmd.CurCommand), QString("None"));
+    }
+
+    void areaShowsTheCoreBuffer() {
+        QImage img = w_->area()->SurfaceImage();
+        QVERIFY(!img.isNull());
+        // The factory board is black; the grid dots are green.
+        const Surface& s = w_->app().screen;
+        bool green = false;
+        for (uint32_t p : s.px) green |= p == 65280u;
+        QVERIFY(green);
+        QCOMPARE(img.pixelColor(s.width - 1, s.height - 1), QColor(0, 0, 0));
+    }
+};
+
+int RunMainWindowTests(int argc, char** argv) {
+    MainWindowTest t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "mainwindow_test.moc"

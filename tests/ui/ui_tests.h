@@ -1,0 +1,4 @@
+// The Qt binding's test groups; main_test.cpp runs each of them.
+#pragma once
+
+int RunMainWindowTests(int argc, char** argv);
