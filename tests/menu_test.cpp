@@ -1,0 +1,75 @@
+// The menu table and the data-folder rule.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <set>
+
+#include "commands/menu.h"
+#include "fake_platform.h"
+#include "model/datafolder.h"
+
+TEST(MenuTable, RowsAreUniqueAndUnderTheBar) {
+    std::set<std::string> ids, keys;
+    const auto& bar = MenuBarCaptions();
+    for (const MenuRow& r : MenuTable()) {
+        EXPECT_TRUE(ids.insert(r.id).second) << "duplicate id " << r.id;
+        if (*r.key) EXPECT_TRUE(keys.insert(r.key).second) << "duplicate key " << r.key;
+        std::string top = std::string(r.menu).substr(0, std::string(r.menu).find('/'));
+        EXPECT_NE(std::find(bar.begin(), bar.end(), top), bar.end()) << r.menu;
+        EXPECT_NE(r.click, nullptr);
+    }
+    for (int k = 1; k <= 9; ++k) {
+        const MenuRow* r = FindMenuRow(RecentMenuId(k));
+        ASSERT_NE(r, nullptr) << k;
+        EXPECT_TRUE(r->flags & kMenuHidden);
+    }
+    EXPECT_EQ(FindMenuRow("NoSuchEntry"), nullptr);
+}
+
+TEST(MenuTable, FilesEntriesInOrderWithTheirKeys) {
+    std::vector<std::pair<std::string, std::string>> files;
+    for (const MenuRow& r : MenuTable())
+        if (std::string(r.menu) == "Files" && *r.caption) files.push_back({r.caption, r.key});
+    std::vector<std::pair<std::string, std::string>> want = {
+        {"New", "Ctrl+N"}, {"Open", "Ctrl+O"}, {"Open Backup", ""}, {"Save", "Ctrl+S"},
+        {"Save As", ""},   {"End", "Ctrl+Q"}};
+    EXPECT_EQ(files, want);
+}
+
+TEST(MenuTable, ClickRoutesToTheHandler) {
+    TempDir dir;
+    TestApp t;
+    t.Start(dir.path());
+    MenuClick(*t.app, "Magenta");
+    EXPECT_EQ(t.app->dwg.CurColor, 6);
+    EXPECT_EQ(t.app->set.DrawRGB, 16711935u);
+    MenuClick(*t.app, "Line_Type_Reverts");
+    EXPECT_FALSE(t.app->set.LineTypeReverts);
+    MenuClick(*t.app, "NoSuchEntry");  // nothing happens
+    EXPECT_EQ(t.app->dwg.CurColor, 6);
+}
+
+TEST(DataFolder, WritableProgramFolderIsUsed) {
+    TempDir prog, user;
+    EXPECT_EQ(ChooseDataFolder(prog.path(), user.path() + "zarnic"), prog.path());
+    std::string noSep = prog.path();
+    noSep.pop_back();
+    EXPECT_EQ(ChooseDataFolder(noSep, ""), prog.path());
+}
+
+TEST(DataFolder, ReadOnlyProgramFolderSeedsTheUserFolder) {
+    if (geteuid() == 0) GTEST_SKIP() << "root writes everywhere; the rule cannot be seen";
+    TempDir prog, user;
+    WriteAll(prog.file("Zarnic_Help.hlp"), "help");
+    WriteAll(prog.file("Zarnic-Default.dat"), "installed");
+    std::string userFolder = user.path() + "zarnic/";
+    std::filesystem::create_directories(userFolder);
+    WriteAll(userFolder + "Zarnic-Default.dat", "mine");
+    std::filesystem::permissions(prog.path(), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    EXPECT_EQ(ChooseDataFolder(prog.path(), userFolder), userFolder);
+    EXPECT_EQ(ReadAll(userFolder + "Zarnic_Help.hlp"), "help");
+    EXPECT_EQ(ReadAll(userFolder + "Zarnic-Default.dat"), "mine");  // never overwritten
+}
