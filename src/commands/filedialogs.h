@@ -37,6 +37,11 @@ void PanelRefreshFiles(FilePanel& p);
 // True when name matches a pattern like "*.dwg" (extension without regard to case).
 bool MatchesPattern(const std::string& name, const std::string& pattern);
 
+// Shows a panel's window with the focus in its name box. SaveAs_Show also
+// keeps DwgPath/DwgName for its Cancel.
+void OpenF_Show(App& app);
+void SaveAs_Show(App& app);
+
 // OpenF handlers.
 void OpenF_Form_Load(App& app);
 void OpenF_Drive1_Change(App& app, int driveIndex);

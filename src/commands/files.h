@@ -38,3 +38,10 @@ void Save_As_Click(App& app);
 // still open); true when the caller may go on. `question` is the text, `title`
 // and the icon as the caller's command shows them.
 bool MaybeSave(App& app, const char* question, const char* title);
+// The same, naming what runs once a Save As opened here for an unnamed drawing
+// completes (FileState::AfterSaveAs: "New", "Open", "OpenBackup", "End",
+// "Recent:" + full path). The three-argument form continues with nothing.
+bool MaybeSave(App& app, const char* question, const char* title, const std::string& then);
+// Runs and clears the continuation recorded by MaybeSave (the Save As dialog
+// calls it after a successful save).
+void RunAfterSaveAs(App& app);

@@ -20,6 +20,10 @@ struct FileState {
     bool SaveRefused = false;       // the user declined to replace an existing file
     bool InsertMode = false;        // the next read inserts into the current drawing
     double InsertX = 0, InsertY = 0, InsertScale = 1;  // insertion point (drawing units) and scale
+    bool PrevTaken = false;         // PrevPath/PrevName hold the drawing's own values for this showing of the open dialog
+    std::string KeptPath;           // DwgPath when the Save As dialog was shown; its Cancel restores it
+    std::string KeptName;           // DwgName when the Save As dialog was shown
+    std::string AfterSaveAs;        // what to finish once the Save As completes: "New", "Open", "OpenBackup", "End", "Recent:" + full path; "" nothing
 };
 
 // Pure list operations, no file system:
