@@ -8,5 +8,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     int failed = 0;
     failed += RunMainWindowTests(argc, argv) != 0;
+    failed += RunZarnic2Tests(argc, argv) != 0;
     return failed;
 }

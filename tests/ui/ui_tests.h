@@ -2,3 +2,4 @@
 #pragma once
 
 int RunMainWindowTests(int argc, char** argv);
+int RunZarnic2Tests(int argc, char** argv);
