@@ -249,6 +249,14 @@ TEST_F(DefaultsPage, ShowsTheFileNotADrawingsChanges) {
     EXPECT_EQ(panel().List4[15], "On");
 }
 
+TEST_F(DefaultsPage, WithoutAFileTheValuesInMemoryShow) {
+    std::filesystem::remove(dir.file(kDefaultsFileName));
+    app().dwg.LimLLX = -50;
+    DefaultBox_Click(app());
+    EXPECT_EQ(panel().Text4[17], "-50,-3");
+    EXPECT_TRUE(panel().Visible);
+}
+
 TEST_F(DefaultsPage, HiddenPatternStoredAndShownAgain) {
     panel().Text4[12] = "0.1";
     panel().Text4[13] = "0.3";

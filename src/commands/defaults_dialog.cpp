@@ -304,7 +304,10 @@ void DefaultChange_Click(App& app) {
         RefuseLimits(app, kMsgLimitsOrder, "Text4:17");
         return;
     }
-    d.LimLLX = llx, d.LimLLY = lly, d.LimURX = urx, d.LimURY = ury;
+    d.LimLLX = llx;
+    d.LimLLY = lly;
+    d.LimURX = urx;
+    d.LimURY = ury;
 
     ApplyGridSnapFolder(app);
     FitViewToLimits(app);

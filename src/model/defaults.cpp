@@ -36,8 +36,8 @@ private:
         if (p_ < t_.size() && t_[p_] == '\r') ++p_;
         if (p_ < t_.size() && t_[p_] == '\n') ++p_;
     }
-    std::string_view t_;
-    size_t p_ = 0;
+    std::string_view t_;  // the whole file
+    size_t p_ = 0;        // offset of the next field (bytes)
 };
 
 std::string Trimmed(const std::string& s) {
