@@ -1,21 +1,26 @@
 // Number texts of the data files. Called by the drawing file, the defaults
-// file, the readout and the clipboard.
+// file, the readout and the clipboard. Both directions are independent of the
+// C locale (the Qt shell sets the user's locale, where "," may be the decimal
+// point), so to_chars/from_chars do the work, with strtod_l in "C" as backup.
 #include "model/numbers.h"
 
-#include <cctype>
+#include <locale.h>
+
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <system_error>
 
-// %.15g gives the shortest text of 15 significant digits but switches to an
-// exponent for small and large values; those are spelled out here instead.
+// %.15g (which to_chars with precision 15 reproduces) gives the shortest text
+// of 15 significant digits but switches to an exponent for small and large
+// values; those are spelled out here instead.
 std::string GeneralNumber(double v) {
     if (!std::isfinite(v)) return "0";
     if (v == 0) return "0";  // also turns -0 into "0"
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", v);
-    std::string s = buf;
+    auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 15);
+    std::string s(buf, res.ptr);
     size_t e = s.find('e');
     if (e == std::string::npos) return s;
     bool neg = s[0] == '-';
@@ -41,6 +46,19 @@ std::string GeneralNumber(double v) {
     return neg ? "-" + out : out;
 }
 
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// from_chars reports both overflow and underflow as out of range; strtod in
+// the "C" locale tells them apart (an underflow gives 0 or a tiny value).
+double StrtodC(const std::string& t) {
+    static locale_t c_locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return strtod_l(t.c_str(), nullptr, c_locale);
+}
+
+}  // namespace
+
 bool ParseNumber(std::string_view f, double& out) {
     size_t b = 0, e = f.size();
     while (b < e && (f[b] == ' ' || f[b] == '\t')) ++b;
@@ -49,26 +67,43 @@ bool ParseNumber(std::string_view f, double& out) {
         out = 0;
         return true;
     }
-    std::string t(f.substr(b, e - b));
+    std::string_view t = f.substr(b, e - b);
     size_t i = 0;
-    if (t[i] == '+' || t[i] == '-') ++i;
+    bool plus = false;
+    if (t[i] == '+' || t[i] == '-') plus = t[i++] == '+';
     size_t digits = 0;
-    while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) ++i, ++digits;
+    while (i < t.size() && IsDigit(t[i])) ++i, ++digits;
     if (i < t.size() && t[i] == '.') {
         ++i;
-        while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) ++i, ++digits;
+        while (i < t.size() && IsDigit(t[i])) ++i, ++digits;
     }
     if (digits == 0) return false;
+    size_t expAt = std::string_view::npos;
     if (i < t.size() && (t[i] == 'E' || t[i] == 'e' || t[i] == 'D' || t[i] == 'd')) {
-        t[i] = 'E';
-        ++i;
+        expAt = i++;
         if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
         size_t ed = 0;
-        while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) ++i, ++ed;
+        while (i < t.size() && IsDigit(t[i])) ++i, ++ed;
         if (ed == 0) return false;
     }
     if (i != t.size()) return false;
-    double v = std::strtod(t.c_str(), nullptr);
+    // from_chars takes neither a leading "+" nor the exponent letter "D": the
+    // text is mended in a copy only when one of those is there.
+    std::string fixed;
+    bool needCopy = plus || (expAt != std::string_view::npos &&
+                             (t[expAt] == 'D' || t[expAt] == 'd'));
+    if (needCopy) {
+        fixed.assign(t.substr(plus ? 1 : 0));
+        if (expAt != std::string_view::npos) fixed[expAt - (plus ? 1 : 0)] = 'E';
+        t = fixed;
+    }
+    double v = 0;
+    auto res = std::from_chars(t.data(), t.data() + t.size(), v, std::chars_format::general);
+    if (res.ec == std::errc::result_out_of_range) {
+        v = StrtodC(std::string(t));
+    } else if (res.ec != std::errc() || res.ptr != t.data() + t.size()) {
+        return false;
+    }
     if (!std::isfinite(v)) return false;
     out = v;
     return true;
