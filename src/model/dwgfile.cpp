@@ -1,8 +1,7 @@
 // The drawing file, table side: number texts, the reader (ParseDrawing), the
 // writer (NumberObjectsForSave, FormatDrawing), the safe write with its
 // backup, and the failure messages. The file commands (commands/files.cpp)
-// call these and show the messages; the shape and font loaders read shape
-// files through ParseDrawing too.
+// call these and show the messages.
 //
 // The file is one value per line, CR LF ends (a bare LF is read as well):
 //   1 "Shape File Prefix"   2 ShapePrefix        3 "Font File"   4 FontFile
