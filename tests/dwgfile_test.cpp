@@ -613,7 +613,7 @@ TEST(DwgFileSafeWrite, KeepsTheOldFileAsBackup) {
     // No temporary is left behind.
     std::string list;
     for (auto& e : std::filesystem::directory_iterator(dir.path())) list += e.path().filename().string() + " ";
-    EXPECT_EQ(list.find("tmp"), std::string::npos) << list;
+    EXPECT_EQ(list.find("zarnic-"), std::string::npos) << list;
 }
 
 TEST(DwgFileSafeWrite, SavingAnOpenedBackupIsRefused) {

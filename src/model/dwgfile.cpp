@@ -811,6 +811,24 @@ int CopyToBackup(const std::string& path, const std::string& backup, const struc
     return tmp.Commit(backup);
 }
 
+// The old file becomes the backup. Where the folder allows it the old file
+// itself gets the backup's name as a second link (nothing copied, already on
+// the disk), renamed over the old backup in one step; elsewhere it is copied.
+int MakeBackup(const std::string& path, const std::string& backup, const struct stat& st) {
+    if (S_ISREG(st.st_mode)) {
+        for (int attempt = 0; attempt < 8; ++attempt) {
+            std::string link = backup + ".zarnic-lnk-" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+            if (::link(path.c_str(), link.c_str()) == 0) {
+                if (::rename(link.c_str(), backup.c_str()) == 0) return 0;
+                int err = errno;
+                ::unlink(link.c_str());
+                return err;
+            }
+            if (errno != EEXIST) break;  // links not supported here: copy instead
+        }
+    }
+    return CopyToBackup(path, backup, st);
+}
 }  // namespace
 
 WriteResult WriteFileSafely(const std::string& path, const std::string& backup, const std::string& text) {
@@ -822,10 +840,15 @@ WriteResult WriteFileSafely(const std::string& path, const std::string& backup, 
     if (tmp.error()) return FromErrno(tmp.error());
     if (int err = tmp.Fill(text, NewFileMode(exists ? &st : nullptr))) return FromErrno(err);
     if (exists) {
-        if (int err = CopyToBackup(path, backup, st)) return FromErrno(err);
+        if (int err = MakeBackup(path, backup, st)) return FromErrno(err);
     }
     // The rename is the one step that replaces the old file, whole.
-    if (int err = tmp.Commit(path)) return FromErrno(err);
+    if (int err = tmp.Commit(path)) {
+        // A linked backup would now be the file itself under a second name,
+        // which would refuse every later save: that name goes.
+        if (exists && SameFile(path, backup)) ::unlink(backup.c_str());
+        return FromErrno(err);
+    }
     return {};
 }
 
