@@ -15,7 +15,9 @@ TEST(MenuTable, RowsAreUniqueAndUnderTheBar) {
     const auto& bar = MenuBarCaptions();
     for (const MenuRow& r : MenuTable()) {
         EXPECT_TRUE(ids.insert(r.id).second) << "duplicate id " << r.id;
-        if (*r.key) EXPECT_TRUE(keys.insert(r.key).second) << "duplicate key " << r.key;
+        if (*r.key) {
+            EXPECT_TRUE(keys.insert(r.key).second) << "duplicate key " << r.key;
+        }
         std::string top = std::string(r.menu).substr(0, std::string(r.menu).find('/'));
         EXPECT_NE(std::find(bar.begin(), bar.end(), top), bar.end()) << r.menu;
         EXPECT_NE(r.click, nullptr);

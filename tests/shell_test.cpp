@@ -18,7 +18,7 @@ namespace {
 const char* kFirstCaption =
     "Zarnic  No File.  <Font: F->  <Shapes: Sc>  Draw Color = White     Line Type = Solid ";
 
-struct Started : ::testing::Test {
+struct ShellStarted : ::testing::Test {
     TempDir dir;
     TestApp t;
     App& app() { return *t.app; }
@@ -66,7 +66,7 @@ TEST(ShellStartup, FolderWithoutSeparatorGetsOne) {
     EXPECT_EQ(t.app->set.DataFolder, dir.path());
 }
 
-TEST_F(Started, CaptionForms) {
+TEST_F(ShellStarted, CaptionForms) {
     CaptionStartup(app());
     SetStatusAndCaption(app());
     EXPECT_EQ(t.fake.Caption(),
@@ -81,7 +81,7 @@ TEST_F(Started, CaptionForms) {
               "Line Type = Solid ");
 }
 
-TEST_F(Started, ColourItemsSetColourRgbAndMarks) {
+TEST_F(ShellStarted, ColourItemsSetColourRgbAndMarks) {
     ColorItem_Click(app(), 2);
     EXPECT_EQ(app().dwg.CurColor, 2);
     EXPECT_EQ(app().set.DrawRGB, 255u);
@@ -102,7 +102,7 @@ TEST_F(Started, ColourItemsSetColourRgbAndMarks) {
     EXPECT_EQ(app().set.DrawRGB, 0xFFFFFFu);
 }
 
-TEST_F(Started, ShiftKeysWorkOnlyWhileIdle) {
+TEST_F(ShellStarted, ShiftKeysWorkOnlyWhileIdle) {
     Text1_KeyDown(app(), 'Y', 1);
     EXPECT_EQ(app().dwg.CurColor, 4);
     Text1_KeyDown(app(), 'H', 1);
@@ -122,7 +122,7 @@ TEST_F(Started, ShiftKeysWorkOnlyWhileIdle) {
     EXPECT_EQ(app().dwg.CurColor, 5);
 }
 
-TEST_F(Started, LineTypeFallsBackOnlyWhenSet) {
+TEST_F(ShellStarted, LineTypeFallsBackOnlyWhenSet) {
     LineTypeItem_Click(app(), 1);
     EXPECT_TRUE(t.fake.menus["Dashed"].checked);
     EXPECT_FALSE(t.fake.menus["Continuous"].checked);
@@ -141,7 +141,7 @@ TEST_F(Started, LineTypeFallsBackOnlyWhenSet) {
     EXPECT_NE(t.fake.Caption().find("Line Type = Hidden"), std::string::npos);
 }
 
-TEST_F(Started, CommandResetRecordsUndo) {
+TEST_F(ShellStarted, CommandResetRecordsUndo) {
     app().cmd.CurCommand = "Circle";
     app().sel.SelCount = 3;
     app().cmd.ClickCount = 2;
@@ -164,7 +164,7 @@ TEST_F(Started, CommandResetRecordsUndo) {
     EXPECT_GT(t.fake.surfaceShown, shown);  // redraw 1 repaints
 }
 
-TEST_F(Started, InputPromptPlacesTheBox) {
+TEST_F(ShellStarted, InputPromptPlacesTheBox) {
     t.fake.texts.clear();
     InputPrompt(app(), 1600, "1,2", "Line: go");  // 7 letters, 1 blank: 750 twips
     EXPECT_TRUE(t.fake.inputVisible);
@@ -185,7 +185,7 @@ TEST_F(Started, InputPromptPlacesTheBox) {
     EXPECT_FALSE(t.fake.inputVisible);
 }
 
-TEST_F(Started, EndUnchangedWritesListAndQuits) {
+TEST_F(ShellStarted, EndUnchangedWritesListAndQuits) {
     app().files.RecentPath[0] = dir.path();
     app().files.RecentName[0] = "a.dwg";
     End_Click(app());
@@ -197,7 +197,7 @@ TEST_F(Started, EndUnchangedWritesListAndQuits) {
     EXPECT_EQ(lines[1], "a.dwg");
 }
 
-TEST_F(Started, EndChangedAsksAndHonoursCancelAndNo) {
+TEST_F(ShellStarted, EndChangedAsksAndHonoursCancelAndNo) {
     app().dwg.DrawingChanged = true;
     t.fake.Answer(MsgAnswer::Cancel);
     End_Click(app());
@@ -212,7 +212,7 @@ TEST_F(Started, EndChangedAsksAndHonoursCancelAndNo) {
     EXPECT_TRUE(t.fake.quit);
 }
 
-TEST_F(Started, EndWithUnnamedChangedDrawingOpensSaveAsAndKeepsRunning) {
+TEST_F(ShellStarted, EndWithUnnamedChangedDrawingOpensSaveAsAndKeepsRunning) {
     app().dwg.DrawingChanged = true;
     t.fake.Answer(MsgAnswer::Yes);
     End_Click(app());
@@ -220,7 +220,7 @@ TEST_F(Started, EndWithUnnamedChangedDrawingOpensSaveAsAndKeepsRunning) {
     EXPECT_TRUE(t.fake.dialogVisible[DialogId::SaveAs]);
 }
 
-TEST_F(Started, EndDuringACommandDoesNothing) {
+TEST_F(ShellStarted, EndDuringACommandDoesNothing) {
     app().cmd.CurCommand = "Line";
     app().dwg.DrawingChanged = true;
     End_Click(app());
