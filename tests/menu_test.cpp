@@ -1,6 +1,8 @@
 // The menu table and the data-folder rule.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -62,16 +64,31 @@ TEST(DataFolder, WritableProgramFolderIsUsed) {
 }
 
 TEST(DataFolder, ReadOnlyProgramFolderSeedsTheUserFolder) {
-    if (geteuid() == 0) GTEST_SKIP() << "root writes everywhere; the rule cannot be seen";
     TempDir prog, user;
     WriteAll(prog.file("Zarnic_Help.hlp"), "help");
     WriteAll(prog.file("Zarnic-Default.dat"), "installed");
     std::string userFolder = user.path() + "zarnic/";
     std::filesystem::create_directories(userFolder);
     WriteAll(userFolder + "Zarnic-Default.dat", "mine");
-    std::filesystem::permissions(prog.path(), std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::remove);
-    EXPECT_EQ(ChooseDataFolder(prog.path(), userFolder), userFolder);
+    ::chmod(prog.path().c_str(), 0555);
+    ::chmod(user.path().c_str(), 0777);
+    ::chmod(userFolder.c_str(), 0777);
+    ::chmod((userFolder + "Zarnic-Default.dat").c_str(), 0666);
+    // The superuser writes anywhere: the rule runs in a child that has given
+    // up its rights, as an installed copy's user would run it.
+    pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(100);
+        if (FolderWritable(prog.path())) ::_exit(101);
+        ::_exit(ChooseDataFolder(prog.path(), userFolder) == userFolder ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    ::chmod(prog.path().c_str(), 0700);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) >= 100) GTEST_SKIP() << "folder permissions are not enforced here";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(ReadAll(userFolder + "Zarnic_Help.hlp"), "help");
     EXPECT_EQ(ReadAll(userFolder + "Zarnic-Default.dat"), "mine");  // never overwritten
 }
