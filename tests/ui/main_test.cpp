@@ -9,5 +9,6 @@ int main(int argc, char** argv) {
     int failed = 0;
     failed += RunMainWindowTests(argc, argv) != 0;
     failed += RunZarnic2Tests(argc, argv) != 0;
+    failed += RunFileWindowsTests(argc, argv) != 0;
     return failed;
 }
