@@ -28,9 +28,18 @@ DrawingArea::DrawingArea(App& app, QWidget* parent) : QWidget(parent), app_(app)
 QImage DrawingArea::SurfaceImage() const {
     const Surface& s = app_.screen;
     if (s.width <= 0 || s.height <= 0) return QImage();
-    // Colour values keep red in the low byte: exactly RGBX8888 in memory.
-    return QImage(reinterpret_cast<const uchar*>(s.px.data()), s.width, s.height, s.width * 4,
-                  QImage::Format_RGBX8888);
+    // Colour values keep red in the low byte and nothing in the high one;
+    // the screen wants opaque 0xAARRGGBB.
+    QImage img(s.width, s.height, QImage::Format_RGB32);
+    for (int y = 0; y < s.height; ++y) {
+        const uint32_t* src = s.px.data() + static_cast<size_t>(y) * s.width;
+        auto* dst = reinterpret_cast<uint32_t*>(img.scanLine(y));
+        for (int x = 0; x < s.width; ++x) {
+            uint32_t p = src[x];
+            dst[x] = 0xFF000000u | ((p & 0xFFu) << 16) | (p & 0xFF00u) | ((p >> 16) & 0xFFu);
+        }
+    }
+    return img;
 }
 
 void DrawingArea::paintEvent(QPaintEvent*) {

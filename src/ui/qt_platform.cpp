@@ -67,13 +67,22 @@ void QtPlatform::MenuSetCaption(const std::string& id, const std::string& captio
 
 void QtPlatform::SurfaceText(Surface& s, double xTw, double yTw, const std::string& text, uint32_t rgb) {
     if (s.width <= 0 || s.height <= 0 || text.empty()) return;
+    // Qt paints straight into the core's pixels; the high byte it sets on the
+    // touched pixels is cleared again so the buffer holds plain colour values.
     QImage img(reinterpret_cast<uchar*>(s.px.data()), s.width, s.height, s.width * 4, QImage::Format_RGBX8888);
-    QPainter p(&img);
-    p.setFont(main_.area()->font());
-    p.setPen(ToQColor(rgb));
-    QFontMetricsF fm(p.font());
+    QFont font = main_.area()->font();
+    QFontMetricsF fm(font);
     double x = xTw * s.dpi / kTwipsPerInch, y = yTw * s.dpi / kTwipsPerInch;
-    p.drawText(QPointF(x, y + fm.ascent()), Q(text));
+    QRectF box(x, y, fm.horizontalAdvance(Q(text)) + 2, fm.height() + 2);
+    {
+        QPainter p(&img);
+        p.setFont(font);
+        p.setPen(ToQColor(rgb));
+        p.drawText(QPointF(x, y + fm.ascent()), Q(text));
+    }
+    QRect r = box.toAlignedRect().intersected(QRect(0, 0, s.width, s.height));
+    for (int yy = r.top(); yy <= r.bottom(); ++yy)
+        for (int xx = r.left(); xx <= r.right(); ++xx) s.px[static_cast<size_t>(yy) * s.width + xx] &= 0xFFFFFFu;
 }
 
 double QtPlatform::TextWidth(const std::string& text) {
