@@ -53,7 +53,7 @@ start
 want="Zarnic  No File.  <Font: F->  <Shapes: Sc>  Draw Color = White     Line Type = Solid "
 wait_caption "$want" || fail "first caption was '$(caption)'"
 [ "$(wc -l < "$dir/Zarnic-Default.dat")" -eq 23 ] || fail "defaults file does not have 23 lines"
-[ "$(head -c 11 "$dir/Zarnic-Default.dat" | od -An -c | tr -d ' ')" = '0\r\n1677721' ] || fail "defaults file does not start with the factory lines"
+[ "$(head -n 2 "$dir/Zarnic-Default.dat")" = "$(printf '0\r\n16777215\r')" ] || fail "defaults file does not start with the factory lines"
 [ "$(wc -l < "$dir/Zarnic_Last_Group_Open.dat")" -eq 20 ] || fail "recent list does not have 20 lines"
 [ "$(tr -d '\r\n' < "$dir/Zarnic_Last_Group_Open.dat" | wc -c)" -eq 0 ] || fail "recent list lines are not empty"
 key ctrl+q
