@@ -67,6 +67,8 @@ TEST(DataFolder, ReadOnlyProgramFolderSeedsTheUserFolder) {
     TempDir prog, user;
     WriteAll(prog.file("Zarnic_Help.hlp"), "help");
     WriteAll(prog.file("Zarnic-Default.dat"), "installed");
+    WriteAll(prog.file("zarnic"), "program");
+    ::chmod(prog.file("zarnic").c_str(), 0755);
     std::string userFolder = user.path() + "zarnic/";
     std::filesystem::create_directories(userFolder);
     WriteAll(userFolder + "Zarnic-Default.dat", "mine");
@@ -91,4 +93,5 @@ TEST(DataFolder, ReadOnlyProgramFolderSeedsTheUserFolder) {
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(ReadAll(userFolder + "Zarnic_Help.hlp"), "help");
     EXPECT_EQ(ReadAll(userFolder + "Zarnic-Default.dat"), "mine");  // never overwritten
+    EXPECT_FALSE(std::filesystem::exists(userFolder + "zarnic"));  // the program is not data
 }

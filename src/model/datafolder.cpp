@@ -32,6 +32,8 @@ std::string ChooseDataFolder(const std::string& programFolder, const std::string
     for (const auto& e : fs::directory_iterator(prog, ec)) {
         std::error_code fec;
         if (!e.is_regular_file(fec)) continue;
+        // The program itself may sit in the same folder; it is not data.
+        if ((e.status(fec).permissions() & fs::perms::owner_exec) != fs::perms::none) continue;
         fs::path target = fs::path(user) / e.path().filename();
         if (!fs::exists(target, fec)) fs::copy_file(e.path(), target, fec);
     }
