@@ -11,6 +11,7 @@
 #include "fake_platform.h"
 #include "model/messages.h"
 #include "model/recent.h"
+#include "view/redraw.h"
 #include "view/view.h"
 
 namespace {
@@ -275,4 +276,34 @@ TEST(ShellView, FitsAndSnapWords) {
     ApplySnapMode(*app);
     EXPECT_EQ(app->view.ReadoutDecimalsY, 3);
     EXPECT_EQ(fake.menus["SnapOnOff"].caption, "Snap Mode (Both)");
+}
+
+TEST_F(ShellStarted, RedrawPaintsBoardGridAndOrigin) {
+    const Surface& s = app().screen;
+    ASSERT_EQ(s.width, 1200);
+    // Factory limits -5..5 x -3..3, spacing 0.5: 21 x 13 dots plus the origin,
+    // which is drawn in the grid colour's inverse over its own dot.
+    int green = 0, magenta = 0, other = 0;
+    for (uint32_t p : s.px) {
+        if (p == 65280u) ++green;
+        else if (p == (65280u ^ 0xFFFFFFu)) ++magenta;
+        else if (p != 0) ++other;
+    }
+    EXPECT_EQ(green, 21 * 13 - 1);
+    EXPECT_EQ(magenta, 1);
+    EXPECT_EQ(other, 0);  // the fake platform writes no text pixels
+    // The origin lies at (PanX, ViewBase - PanY) twips.
+    EXPECT_EQ(SurfaceGetPixel(s, app().dwg.PanX, app().view.ViewBase - app().dwg.PanY), 65280u ^ 0xFFFFFFu);
+    // The readout line carries the zoom figure and the snap word.
+    bool zoom = false, snap = false;
+    for (const TextRecord& t : t.fake.texts) {
+        zoom |= t.text == " Zoom 100%" && t.x == 7700;
+        snap |= t.text == "Snap (Both)    " && t.x == 9000;
+    }
+    EXPECT_TRUE(zoom);
+    EXPECT_TRUE(snap);
+    // A grid switched off leaves the board alone.
+    app().dwg.GridOn = false;
+    ScreenRedraw(app(), 1);
+    for (uint32_t p : s.px) ASSERT_EQ(p, 0u);
 }

@@ -74,4 +74,8 @@ std::string JoinCrLf(const std::vector<std::string>& lines) {
 
 TestApp::TestApp() : app(std::make_unique<App>(fake)) {}
 
-void TestApp::Start(const std::string& folder) { Form_Load(*app, folder, 12000, 8000); }
+void TestApp::Start(const std::string& folder) {
+    // 12000 x 8000 twips at 144 dots per inch: one pixel is 10 twips.
+    SurfaceResize(app->screen, 1200, 800, 144, 0);
+    Form_Load(*app, folder, 12000, 8000);
+}

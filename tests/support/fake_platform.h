@@ -106,7 +106,8 @@ std::vector<std::string> SplitCrLf(const std::string& text);
 std::string JoinCrLf(const std::vector<std::string>& lines);
 
 // An App on a fake platform, started in `folder` the way the program starts
-// (Form_Load) with a 12000 x 8000 twip drawing area.
+// (Form_Load) with a 12000 x 8000 twip drawing area, whose surface is
+// 1200 x 800 pixels (10 twips a pixel).
 struct TestApp {
     FakePlatform fake;
     std::unique_ptr<App> app;
