@@ -20,53 +20,11 @@
 #include "commands/shell.h"
 #include "model/messages.h"
 #include "ui/filewindows.h"
+#include "panel_platform.h"
 #include "ui_tests.h"
 
 namespace {
 
-class FilePlatform : public Platform {
-public:
-    MsgAnswer MsgBox(const std::string& text, MsgButtons b, MsgIcon, const std::string&) override {
-        messages.push_back(text);
-        return b == MsgButtons::OK ? MsgAnswer::OK : MsgAnswer::No;
-    }
-    void SetCaption(const std::string& c) override { caption = c; }
-    void MenuSetChecked(const std::string&, bool) override {}
-    void MenuSetEnabled(const std::string&, bool) override {}
-    void MenuSetVisible(const std::string&, bool) override {}
-    void MenuSetCaption(const std::string&, const std::string&) override {}
-    void SurfaceText(Surface&, double, double, const std::string&, uint32_t) override {}
-    double TextWidth(const std::string& text) override { return 100.0 * text.size(); }
-    void SurfaceChanged() override {}
-    void SetWindowColors(uint32_t, uint32_t) override {}
-    void InputBoxShow(double, double, double, double, const std::string&) override {}
-    void InputBoxHide() override {}
-    void FocusKeyCatcher() override {}
-    FileWindow* Window(DialogId id) { return id == DialogId::OpenF ? openf : id == DialogId::SaveAs ? saveas : nullptr; }
-    void ShowDialog(DialogId id, bool visible) override {
-        FileWindow* w = Window(id);
-        if (!w) return;
-        if (visible) {
-            w->LoadFromPanel();
-            w->show();
-        } else {
-            w->hide();
-        }
-    }
-    void SyncDialog(DialogId id) override {
-        if (FileWindow* w = Window(id); w && w->isVisible()) w->LoadFromPanel();
-    }
-    void FocusDialog(DialogId id, const std::string& control) override {
-        if (FileWindow* w = Window(id)) w->FocusControl(control);
-    }
-    void ClipboardClear() override {}
-    void Quit() override {}
-
-    FileWindow* openf = nullptr;
-    FileWindow* saveas = nullptr;
-    std::vector<std::string> messages;
-    std::string caption;
-};
 
 const char* kOneCircle =
     "Shape File Prefix\r\nSc\r\nFont File\r\nSchematic.fnt\r\nLimits\r\n0\r\n0\r\n11\r\n8.5\r\nGrid\r\nTrue\r\n"
@@ -85,7 +43,7 @@ class FileWindowsTest : public QObject {
     Q_OBJECT
 private:
     QTemporaryDir dir_;
-    std::unique_ptr<FilePlatform> platform_;
+    std::unique_ptr<PanelTestPlatform> platform_;
     std::unique_ptr<App> app_;
     std::unique_ptr<QMainWindow> main_;
     OpenFWindow* open_ = nullptr;
@@ -106,7 +64,7 @@ private slots:
         Write(folder_ + "Bass.dwg", kOneCircle);
         Write(folder_ + "notes.txt", "x");
         std::filesystem::create_directories(folder_ + "sub");
-        platform_ = std::make_unique<FilePlatform>();
+        platform_ = std::make_unique<PanelTestPlatform>();
         app_ = std::make_unique<App>(*platform_);
         main_ = std::make_unique<QMainWindow>();
         main_->setCentralWidget(new QWidget(main_.get()));
@@ -115,8 +73,8 @@ private slots:
         main_->show();
         open_ = new OpenFWindow(*app_, main_.get());
         save_ = new SaveAsWindow(*app_, main_.get());
-        platform_->openf = open_;
-        platform_->saveas = save_;
+        platform_->windows[DialogId::OpenF] = open_;
+        platform_->windows[DialogId::SaveAs] = save_;
         Form_Load(*app_, folder_, 12000, 8000);
         app_->dwg.DwgPath = folder_;
     }

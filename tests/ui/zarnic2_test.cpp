@@ -18,60 +18,15 @@
 #include "commands/shell.h"
 #include "model/messages.h"
 #include "ui/zarnic2.h"
+#include "panel_platform.h"
 #include "ui_tests.h"
 
-namespace {
-
-class RecordingPlatform : public Platform {
-public:
-    MsgAnswer MsgBox(const std::string& text, MsgButtons, MsgIcon, const std::string&) override {
-        messages.push_back(text);
-        return MsgAnswer::OK;
-    }
-    void SetCaption(const std::string& c) override { caption = c; }
-    void MenuSetChecked(const std::string&, bool) override {}
-    void MenuSetEnabled(const std::string&, bool) override {}
-    void MenuSetVisible(const std::string&, bool) override {}
-    void MenuSetCaption(const std::string&, const std::string&) override {}
-    void SurfaceText(Surface&, double, double, const std::string&, uint32_t) override {}
-    double TextWidth(const std::string& text) override { return 100.0 * text.size(); }
-    void SurfaceChanged() override {}
-    void SetWindowColors(uint32_t, uint32_t) override {}
-    void InputBoxShow(double, double, double, double, const std::string&) override {}
-    void InputBoxHide() override {}
-    void FocusKeyCatcher() override {}
-    void ShowDialog(DialogId id, bool visible) override {
-        if (id != DialogId::Zarnic2 || !window) return;
-        if (visible) {
-            window->LoadFromPanel();
-            window->show();
-        } else {
-            window->hide();
-        }
-    }
-    void SyncDialog(DialogId id) override {
-        if (id == DialogId::Zarnic2 && window && window->isVisible()) window->LoadFromPanel();
-    }
-    void FocusDialog(DialogId id, const std::string& control) override {
-        focused = control;
-        if (id == DialogId::Zarnic2 && window) window->FocusControl(control);
-    }
-    void ClipboardClear() override {}
-    void Quit() override {}
-
-    Zarnic2Window* window = nullptr;
-    std::vector<std::string> messages;
-    std::string caption;
-    std::string focused;
-};
-
-}  // namespace
 
 class Zarnic2Test : public QObject {
     Q_OBJECT
 private:
     QTemporaryDir dir_;
-    std::unique_ptr<RecordingPlatform> platform_;
+    std::unique_ptr<PanelTestPlatform> platform_;
     std::unique_ptr<App> app_;
     std::unique_ptr<Zarnic2Window> w_;
 
@@ -81,11 +36,11 @@ private:
 
 private slots:
     void init() {
-        platform_ = std::make_unique<RecordingPlatform>();
+        platform_ = std::make_unique<PanelTestPlatform>();
         app_ = std::make_unique<App>(*platform_);
         app_->set.DataFolder = dir_.path().toStdString() + "/";
         w_ = std::make_unique<Zarnic2Window>(*app_, nullptr);
-        platform_->window = w_.get();
+        platform_->windows[DialogId::Zarnic2] = w_.get();
         ReadDefaults(*app_);      // writes the factory file into the folder
         DefaultBox_Click(*app_);  // fills the panel and shows the window
         QVERIFY(w_->isVisible());
