@@ -211,11 +211,16 @@ static void ReadChosen(App& app) {
         OpenFile(app, 0, 0, 1);
 }
 
+// A drive chosen in a panel's drive list: false for an index not in the list.
+static bool PickDrive(FilePanel& p, int driveIndex) {
+    if (driveIndex < 0 || driveIndex >= static_cast<int>(p.Drives.size())) return false;
+    p.DriveIndex = driveIndex;
+    return true;
+}
+
 void OpenF_Drive1_Change(App& app, int driveIndex) {
     FilePanel& p = app.dlg.OpenF;
-    if (driveIndex < 0 || driveIndex >= static_cast<int>(p.Drives.size())) return;
-    p.DriveIndex = driveIndex;
-    OpenF_Dir1_Change(app, p.Drives[driveIndex]);
+    if (PickDrive(p, driveIndex)) OpenF_Dir1_Change(app, p.Drives[driveIndex]);
 }
 
 void OpenF_Dir1_Change(App& app, const std::string& folder) {
@@ -346,9 +351,7 @@ static void TakeSaveAsName(App& app, const std::string& text) {
 
 void SaveAs_Drive1_Change(App& app, int driveIndex) {
     FilePanel& p = app.dlg.SaveAs;
-    if (driveIndex < 0 || driveIndex >= static_cast<int>(p.Drives.size())) return;
-    p.DriveIndex = driveIndex;
-    SaveAs_Dir1_Change(app, p.Drives[driveIndex]);
+    if (PickDrive(p, driveIndex)) SaveAs_Dir1_Change(app, p.Drives[driveIndex]);
 }
 
 void SaveAs_Dir1_Change(App& app, const std::string& folder) {
