@@ -12,6 +12,8 @@
 #include "model/settings.h"
 #include "platform/platform.h"
 #include "platform/surface.h"
+#include "view/font.h"
+#include "view/shapes.h"
 #include "view/view.h"
 
 struct App {
@@ -30,4 +32,6 @@ struct App {
     FileDialogs dlg;         // the open and Save As panels
     DefaultsPanel zarnic2;   // the Default Settings page
     Surface screen;          // the drawing area's pixels
+    Font font;               // the stroke font's tables
+    Shapes shapes;           // shape drawing state, the shape list and the shape-file cache
 };

@@ -403,7 +403,10 @@ TEST_F(DefaultsPage, SaveChangesWritesTheTwentyThreeLines) {
     p.ChRevert = false;
     p.Text4[19] = "/work/dwg";
     DefaultChange_Click(app());
-    EXPECT_TRUE(t.fake.boxes.empty());
+    // The settings are saved; the shape list then finds no such folder.
+    ASSERT_EQ(t.fake.boxes.size(), 1u);
+    EXPECT_EQ(t.fake.boxes[0].text,
+              "Invalid Path to Shape Files.\r\nGo to Default Settings under\r\nSettings menu to correct Path.");
     EXPECT_EQ(file(), JoinCrLf({"0", "255", "16711680", "8421504", "G-", "Other.fnt", "0.3", "Tb", "2",
                                 "/lib/shapes/", "0", "0.06", "0.2", "8", "6", "-8", "-6", "0.25", "False",
                                 "0.05", "1", "False", "/work/dwg/"}));

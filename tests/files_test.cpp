@@ -73,7 +73,9 @@ struct Files : ::testing::Test {
     std::vector<std::string> DwgFilesIn(const std::string& folder) {
         std::vector<std::string> v;
         for (auto& e : fs::directory_iterator(folder))
-            if (e.path().extension() == ".dwg") v.push_back(e.path().filename().string());
+            // The test font's character drawings (F-065.dwg ...) are not drawings of the user.
+            if (e.path().extension() == ".dwg" && e.path().filename().string().rfind("F-", 0) != 0)
+                v.push_back(e.path().filename().string());
         return v;
     }
 };

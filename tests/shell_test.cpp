@@ -291,19 +291,20 @@ TEST_F(ShellStarted, RedrawPaintsBoardGridAndOrigin) {
     }
     EXPECT_EQ(green, 21 * 13 - 1);
     EXPECT_EQ(magenta, 1);
-    EXPECT_EQ(other, 0);  // the fake platform writes no text pixels
+    EXPECT_EQ(other, 40);  // the cross-hair at the origin; the fake platform writes no text pixels
     // The origin lies at (PanX, ViewBase - PanY) twips.
     EXPECT_EQ(SurfaceGetPixel(s, app().dwg.PanX, app().view.ViewBase - app().dwg.PanY), 65280u ^ 0xFFFFFFu);
     // The readout line carries the zoom figure and the snap word.
     bool zoom = false, snap = false;
-    for (const TextRecord& t : t.fake.texts) {
-        zoom |= t.text == " Zoom 100%" && t.x == 7700;
-        snap |= t.text == "Snap (Both)    " && t.x == 9000;
+    double snapLeft = 9000 + t.fake.TextWidth(" 0.0 ,  0.0   ");
+    for (const TextRecord& r : t.fake.texts) {
+        zoom |= r.text == " Zoom 100%" && r.x == 7700;
+        snap |= r.text == "Snap (Both)    " && r.x == snapLeft;
     }
     EXPECT_TRUE(zoom);
     EXPECT_TRUE(snap);
-    // A grid switched off leaves the board alone.
+    // A grid switched off leaves the board alone (flag 0: no cross-hair).
     app().dwg.GridOn = false;
-    ScreenRedraw(app(), 1);
+    ScreenRedraw(app(), 0);
     for (uint32_t p : s.px) ASSERT_EQ(p, 0u);
 }

@@ -320,7 +320,7 @@ void DefaultChange_Click(App& app) {
         return;
     }
 
-    // The shape list is rebuilt from the new prefix and folder here (LoadNewShapes).
+    LoadNewShapes(app);
     app.shell.CaptionTitle = "Zarnic File: " + ShortenPath(app.set.DwgFolderDefault) +
                              (d.DwgName.empty() ? "No File." : d.DwgName) + "  <Font: " + app.set.FontPrefix +
                              ">  <Shape: " + d.ShapePrefix + ">";

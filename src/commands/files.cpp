@@ -130,9 +130,9 @@ void OpenFile(App& app, double dx, double dy, double scale) {
     f.PrevTaken = false;
     app.dlg.OpenF.Visible = false;
     app.ui.ShowDialog(DialogId::OpenF, false);
-    // 8. The 100 % scale of the new limits. The shape list is rebuilt here
-    // once the shape library joins.
+    // 8. The 100 % scale of the new limits; the shape list of the drawing's prefix.
     FitZoomOnly(app);
+    LoadNewShapes(app);
     ScreenRedraw(app, 1);
     RecomputeExtents(d);
     // 9. A new drawing brings its snap mode and its name into the window.
@@ -318,7 +318,7 @@ void New_Click(App& app) {
     CaptionNew(app);
     SetStatusAndCaption(app);
     CancelCommand(app, 0);
-    // The shape list is rebuilt here once the shape library joins.
+    LoadNewShapes(app);
     ScreenRedraw(app, 1);
 }
 

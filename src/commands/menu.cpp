@@ -6,6 +6,11 @@
 #include "commands/defaults_dialog.h"
 #include "commands/files.h"
 #include "commands/shell.h"
+#include "view/redraw.h"
+#include "view/view.h"
+
+// The handler of an entry whose command is not wired yet (the entry is disabled).
+static void Nothing(App&) {}
 
 const std::vector<std::string>& MenuBarCaptions() {
     static const std::vector<std::string> bar = {"Files", "Edit", "View", "Draw", "Settings", "Help"};
@@ -33,6 +38,23 @@ const std::vector<MenuRow>& MenuTable() {
         ZN_RECENT(1), ZN_RECENT(2), ZN_RECENT(3), ZN_RECENT(4), ZN_RECENT(5),
         ZN_RECENT(6), ZN_RECENT(7), ZN_RECENT(8), ZN_RECENT(9),
         {"Files", "End", "End", "Ctrl+Q", End_Click, kMenuSeparatorBefore},
+
+        // The View entries that need clicks or typed answers arrive disabled
+        // until their commands are wired.
+        {"View", "AnimR", "Animated Rotation", "", Nothing, kMenuDisabled},
+        {"View", "Grid", "Grid Spacing", "F5", Nothing, kMenuDisabled},
+        {"View", "GridOnOff", "Grid On/Off", "F6", GridOnOff_Click, kMenuCheckable},
+        {"View", "Limits", "Limits", "F7", Nothing, kMenuDisabled},
+        {"View", "Pan", "Pan", "F2", Nothing, kMenuDisabled},
+        {"View", "ResetZP", "Reset Zoom and Pan", "F11", ResetZP_Click, kMenuPlain},
+        {"View", "Snap", "Snap Width", "F8", Nothing, kMenuDisabled},
+        {"View", "SnapOnOff", "Snap Off/X/Y/Both", "F9", SnapOnOff_Click, kMenuPlain},
+        {"View", "What", "What is it", "Ctrl+J", Nothing, kMenuDisabled},
+        {"View", "ZoomOut", "Zoom Out", "F3", ZoomOut_Click, kMenuPlain},
+        {"View", "ZoomIn", "Zoom In", "F4", ZoomIn_Click, kMenuPlain},
+
+        {"Draw", "TracePix", "Trace Picture", "", Nothing, kMenuDisabled},
+        {"Draw", "RmvTrcedPix", "Remove Traced Picture", "", RmvTrcedPix_Click, kMenuPlain},
 
         // The colour and line-type keys (Shift+W, Shift+S, ...) are the key
         // catcher's, so typing capitals into the input box still works; the

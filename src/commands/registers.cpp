@@ -26,25 +26,34 @@ void BuildPromptFiller(App& app) {
     app.cmd.PromptFiller = f;
 }
 
-void InputPrompt(App& app, int boxWidth, const std::string& defaultText, const std::string& prompt) {
+// Blanks the prompt line's two rows left of the zoom figure, then writes
+// the prompt and, under a box, "TAB to Enter".
+static void WritePrompt(App& app) {
     uint32_t fg = app.set.BoardColor ^ 0xFFFFFFu;
-    // The prompt line is written over the board: blank it, then write.
-    int top = 0, h = TwipsToPixels(app.screen, 500);
-    SurfaceFillPixels(app.screen, 0, top, TwipsToPixels(app.screen, app.view.ReadoutLeft - 1300), h,
+    int h = TwipsToPixels(app.screen, 275 + app.ui.TextHeight());
+    SurfaceFillPixels(app.screen, 0, 0, TwipsToPixels(app.screen, app.view.ReadoutLeft - 1300), h,
                       app.set.BoardColor);
     app.ui.SurfaceText(app.screen, 200, 0, std::string(72, ' '), fg);
-    app.ui.SurfaceText(app.screen, 200, 0, prompt, fg);
+    app.ui.SurfaceText(app.screen, 200, 0, app.cmd.PromptText, fg);
     app.ui.SurfaceText(app.screen, 0, 275, app.cmd.PromptFiller, fg);
+    if (app.cmd.PromptBoxLeft >= 0) app.ui.SurfaceText(app.screen, app.cmd.PromptBoxLeft, 275, "TAB to Enter", fg);
+}
+
+void InputPrompt(App& app, int boxWidth, const std::string& defaultText, const std::string& prompt) {
     app.cmd.PromptText = prompt;
+    app.cmd.PromptBoxLeft = boxWidth < 1 ? -1 : app.ui.TextWidth(prompt) + 400;
+    WritePrompt(app);
     if (boxWidth < 1) {
         app.ui.InputBoxHide();
-        app.ui.SurfaceChanged();
-        return;
+    } else {
+        app.ui.InputBoxShow(app.cmd.PromptBoxLeft, 0, boxWidth, 240, defaultText);
     }
-    double w = app.ui.TextWidth(prompt);
-    app.ui.InputBoxShow(w + 400, 0, boxWidth, 240, defaultText);
-    app.ui.SurfaceText(app.screen, w + 400, 275, "TAB to Enter", fg);
     app.ui.SurfaceChanged();
+}
+
+void RepaintPrompt(App& app) {
+    if (app.cmd.PromptText.empty() && app.cmd.PromptBoxLeft < 0) return;
+    WritePrompt(app);
 }
 
 void CancelCommand(App& app, int redraw) {
@@ -72,6 +81,9 @@ void CancelCommand(App& app, int redraw) {
     app.sel.SelCount = 0;
     app.sel.SelTally = 0;
     app.files.SaveAsPending = false;
+    // The finished command's question leaves the prompt line.
+    c.PromptText.clear();
+    c.PromptBoxLeft = -1;
     app.ui.InputBoxHide();
     if (redraw == 1) ScreenRedraw(app, 1);
 }

@@ -21,14 +21,15 @@ struct Registers {
     bool WindowDragOn = false;       // a selection window is being dragged
     bool Arc3CentreMode = false;     // step flag of the three-point arc
     bool CircleBandOff = false;      // step flag of the circle
-    bool ShapeAbort = false;         // step flag of the shape placement
+    bool ShapeAbort = false;         // a missing shape is being renamed: the redraw stops after it
     Point2 Pt0, Pt1, Pt2, Pt3;       // point registers (drawing units)
     std::string RepeatCommand;       // last completed drawing command, for the middle button
     std::string UndoOp = "None";     // last undoable operation
     int16_t UndoCount = 0;           // selection entries it worked on
     int16_t ArcKeyPending = 0;       // 65 while the A prefix key waits
     std::string PromptFiller;        // blanks at least 9000 twips wide, built at start-up
-    std::string PromptText;          // the prompt last written on the prompt line
+    std::string PromptText;          // the prompt last written on the prompt line, "" after a reset
+    double PromptBoxLeft = -1;       // left of the input box under which "TAB to Enter" stands (twips), -1 when hidden
 };
 
 // Writes the prompt at (200, 0) and, when boxWidth >= 1, shows the input box
@@ -36,6 +37,9 @@ struct Registers {
 void InputPrompt(App& app, int boxWidth, const std::string& defaultText, const std::string& prompt);
 // Ends or cancels whatever runs; records the undo operation; redraws when redraw is 1.
 void CancelCommand(App& app, int redraw);
+// Writes the current prompt (and "TAB to Enter" under a shown box) again
+// after the surface was cleared; called by the redraw.
+void RepaintPrompt(App& app);
 // Builds the prompt line's blank filler (start-up).
 void BuildPromptFiller(App& app);
 // Direction of (dx, dy) in [0, 2pi).

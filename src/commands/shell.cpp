@@ -16,7 +16,9 @@
 #include "model/dwgfile.h"
 #include "model/messages.h"
 #include "model/recent.h"
+#include "view/font.h"
 #include "view/redraw.h"
+#include "view/shapes.h"
 #include "view/view.h"
 
 // ---- caption --------------------------------------------------------------
@@ -108,11 +110,15 @@ void Form_Load(App& app, const std::string& programFolder, double widthTw, doubl
     // 6. The caption.
     CaptionStartup(app);
     SetStatusAndCaption(app);
-    // 7-8. The stroke font and the renderer's colour table join here with
-    // their rooms.
-    // 9. Extents, the default drawing folder, the command register.
+    // 7. The stroke font is compiled from its character drawings and loaded.
+    BuildFontFile(app);
+    // 8. The renderer's colour table.
+    FillColorTable(app);
+    // 9. Extents, the default drawing folder, the shape list, the command register.
     ResetExtents(app.dwg);
     app.dwg.DwgPath = app.set.DwgFolderDefault;
+    InstallShapeBoxHook(app);
+    LoadNewShapes(app);
     CancelCommand(app, 0);
     // 10. Current colour and the line-type menu marks.
     app.dwg.CurColor = 1;

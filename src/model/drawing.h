@@ -33,6 +33,8 @@ public:
     // Position k (-1..1500) of a slot (0..3001). Callers keep to the ranges.
     double& operator()(int slot, int k) { return data_[Index(slot, k)]; }
     double operator()(int slot, int k) const { return data_[Index(slot, k)]; }
+    // Positions 1..1500 of a slot, contiguous (for the renderers).
+    const double* Row(int slot) const { return data_ + Index(slot, 1); }
     static size_t Index(int slot, int k) {
         return static_cast<size_t>(slot) * kVertPerSlot + static_cast<size_t>(k + 1);
     }
@@ -94,6 +96,12 @@ struct Drawing {
     std::string DwgPath;                // folder of the current drawing, ending in kSep; not saved
     std::string DwgName;                // file name of the current drawing, "" when unnamed; not saved
     double PI = 3.14159265358979323846; // 4*atan(1), computed at start-up
+
+    // The box of a Shape comes from its shape file, which the view reads;
+    // the view sets this at start-up so the extents computation reaches it.
+    // Without it a Shape keeps the box it has.
+    void (*ShapeBoxFn)(void* ctx, Drawing& d, int slot) = nullptr;
+    void* ShapeBoxCtx = nullptr;          // passed back to ShapeBoxFn
 };
 
 // True for the six kinds an object slot can hold.

@@ -161,10 +161,14 @@ void UpdateObjectExtents(Drawing& d, int slot) {
         ExtendExtents(d, slot, x + r, y);
         ExtendExtents(d, slot, x + r, y + r);
     } else if (kind == "Shape") {
-        // The shape's box is computed from its shape file by the shape
-        // renderer; here the stored box is taken as it is.
-        ExtendExtents(d, slot, d.ObjBoxX1[slot], d.ObjBoxY1[slot]);
-        ExtendExtents(d, slot, d.ObjBoxX2[slot], d.ObjBoxY2[slot]);
+        // The shape's box is computed from its shape file by the view;
+        // without the view the stored box is taken as it is.
+        if (d.ShapeBoxFn) {
+            d.ShapeBoxFn(d.ShapeBoxCtx, d, slot);
+        } else {
+            ExtendExtents(d, slot, d.ObjBoxX1[slot], d.ObjBoxY1[slot]);
+            ExtendExtents(d, slot, d.ObjBoxX2[slot], d.ObjBoxY2[slot]);
+        }
     } else if (kind == "Text") {
         UpdateTextBox(d, slot);
     }

@@ -108,3 +108,48 @@ bool ParseNumber(std::string_view f, double& out) {
     out = v;
     return true;
 }
+
+double LeadingNumber(std::string_view text) {
+    std::string t;
+    t.reserve(text.size());
+    for (char c : text)
+        if (c != ' ' && c != '\t' && c != '\n' && c != '\r') t += c;
+    size_t i = 0;
+    if (t.size() >= 2 && t[0] == '&' && (t[1] == 'H' || t[1] == 'h' || t[1] == 'O' || t[1] == 'o')) {
+        bool hex = t[1] == 'H' || t[1] == 'h';
+        double v = 0;
+        for (i = 2; i < t.size(); ++i) {
+            char c = t[i];
+            int digit;
+            if (c >= '0' && c <= (hex ? '9' : '7')) digit = c - '0';
+            else if (hex && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+            else if (hex && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+            else break;
+            v = v * (hex ? 16 : 8) + digit;
+        }
+        return v;
+    }
+    // The longest prefix that reads as a number.
+    size_t start = i;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    size_t digits = 0;
+    while (i < t.size() && IsDigit(t[i])) ++i, ++digits;
+    if (i < t.size() && t[i] == '.') {
+        ++i;
+        while (i < t.size() && IsDigit(t[i])) ++i, ++digits;
+    }
+    if (digits == 0) return 0;
+    size_t end = i;
+    if (i < t.size() && (t[i] == 'E' || t[i] == 'e' || t[i] == 'D' || t[i] == 'd')) {
+        size_t j = i + 1;
+        if (j < t.size() && (t[j] == '+' || t[j] == '-')) ++j;
+        size_t ed = 0;
+        while (j < t.size() && IsDigit(t[j])) ++j, ++ed;
+        if (ed > 0) end = j;
+    }
+    std::string num = t.substr(start, end - start);
+    for (char& c : num)
+        if (c == 'D' || c == 'd') c = 'E';
+    double v = StrtodC(num);
+    return std::isfinite(v) ? v : 0;
+}

@@ -10,3 +10,9 @@ std::string GeneralNumber(double v);
 // with an optional ".", an optional exponent (E or D, signed). An empty field
 // is 0. False when anything else is in the field.
 bool ParseNumber(std::string_view field, double& out);
+
+// The number a text begins with, 0 when it begins with none: blanks, tabs and
+// line feeds anywhere are ignored; an optional sign, digits with an optional
+// ".", an optional exponent (E or D, signed); "&H" hexadecimal and "&O"
+// octal integers. Whatever follows the number is ignored. Never the locale.
+double LeadingNumber(std::string_view text);

@@ -3,7 +3,9 @@
 // clipboard and the end of the run. The Qt binding (src/ui) implements it;
 // tests use a scripted fake (tests/support). No toolkit type appears here.
 #pragma once
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/surface.h"
 
@@ -38,6 +40,14 @@ public:
                              uint32_t rgb) = 0;
     // Rendered width of a text on the surface, in twips.
     virtual double TextWidth(const std::string& text) = 0;
+    // Height of one line of surface text, in twips.
+    virtual double TextHeight() { return 240; }
+    // Reads a picture file (PNG, JPEG, BMP) into colour values, rows top to
+    // bottom, at the surface's pixel size; false when it cannot be read.
+    virtual bool LoadPicture(const std::string& path, int& width, int& height, std::vector<uint32_t>& pixels) {
+        (void)path, (void)width, (void)height, (void)pixels;
+        return false;
+    }
     // The surface changed; show it again.
     virtual void SurfaceChanged() = 0;
     // Main window colours (drawing area background and foreground).

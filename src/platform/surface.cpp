@@ -3,7 +3,7 @@
 #include "platform/surface.h"
 
 #include <algorithm>
-#include <cmath>
+#include <cstddef>
 #include <cstdlib>
 
 void SurfaceResize(Surface& s, int w, int h, double dpi, uint32_t rgb) {
@@ -13,11 +13,26 @@ void SurfaceResize(Surface& s, int w, int h, double dpi, uint32_t rgb) {
     s.px.assign(static_cast<size_t>(s.width) * s.height, rgb & 0xFFFFFFu);
 }
 
-int TwipsToPixels(const Surface& s, double twips) {
-    return static_cast<int>(std::floor(twips * s.dpi / kTwipsPerInch));
+void SurfaceClear(Surface& s, uint32_t rgb) {
+    std::fill(s.px.begin(), s.px.end(), rgb & 0xFFFFFFu);
+    int w = std::min(s.pictureWidth, s.width), h = std::min(s.pictureHeight, s.height);
+    for (int y = 0; y < h; ++y)
+        std::copy_n(s.picture.begin() + static_cast<std::ptrdiff_t>(y) * s.pictureWidth, w,
+                    s.px.begin() + static_cast<std::ptrdiff_t>(y) * s.width);
 }
 
-void SurfaceClear(Surface& s, uint32_t rgb) { std::fill(s.px.begin(), s.px.end(), rgb & 0xFFFFFFu); }
+void SurfaceSetPicture(Surface& s, int w, int h, std::vector<uint32_t> pixels) {
+    if (w <= 0 || h <= 0 || pixels.size() != static_cast<size_t>(w) * h) return;
+    for (uint32_t& p : pixels) p &= 0xFFFFFFu;
+    s.picture = std::move(pixels);
+    s.pictureWidth = w;
+    s.pictureHeight = h;
+}
+
+void SurfaceRemovePicture(Surface& s) {
+    s.picture.clear();
+    s.pictureWidth = s.pictureHeight = 0;
+}
 
 static uint32_t* PixelAt(Surface& s, int x, int y) {
     if (x < 0 || y < 0 || x >= s.width || y >= s.height) return nullptr;
@@ -38,22 +53,64 @@ void SurfaceInvertPixel(Surface& s, double xTw, double yTw) {
     if (uint32_t* p = PixelAt(s, TwipsToPixels(s, xTw), TwipsToPixels(s, yTw))) *p ^= 0xFFFFFFu;
 }
 
-// Bresenham between the two end pixels; both ends are drawn.
-void SurfaceLine(Surface& s, double x1Tw, double y1Tw, double x2Tw, double y2Tw, uint32_t rgb) {
-    // Far-off ends are clamped so a line across a huge zoom cannot loop for ever.
-    auto clampPx = [](int v) { return std::clamp(v, -100000, 100000); };
-    int x0 = clampPx(TwipsToPixels(s, x1Tw)), y0 = clampPx(TwipsToPixels(s, y1Tw));
-    int x1 = clampPx(TwipsToPixels(s, x2Tw)), y1 = clampPx(TwipsToPixels(s, y2Tw));
+namespace {
+
+// Lines whose ends lie within this many pixels of the buffer are drawn as
+// they are; longer ones are first cut down to this range, so a line across a
+// huge zoom neither loops for ever nor changes its slope.
+constexpr double kLineReach = 32768;
+
+// Liang-Barsky cut of (x0,y0)-(x1,y1) to the box [lo, hiX] x [lo, hiY].
+bool CutToBox(double& x0, double& y0, double& x1, double& y1, double lo, double hiX, double hiY) {
+    double t0 = 0, t1 = 1, dx = x1 - x0, dy = y1 - y0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x0 - lo, hiX - x0, y0 - lo, hiY - y0};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        double r = q[i] / p[i];
+        if (p[i] < 0) t0 = std::max(t0, r);
+        else t1 = std::min(t1, r);
+        if (t0 > t1) return false;
+    }
+    double nx0 = x0 + t0 * dx, ny0 = y0 + t0 * dy, nx1 = x0 + t1 * dx, ny1 = y0 + t1 * dy;
+    x0 = nx0, y0 = ny0, x1 = nx1, y1 = ny1;
+    return true;
+}
+
+}  // namespace
+
+// Bresenham between the two end pixels; both ends are drawn. A line wholly
+// beside the buffer costs nothing.
+void SurfaceLinePixels(Surface& s, int x0, int y0, int x1, int y1, uint32_t rgb) {
+    if ((x0 < 0 && x1 < 0) || (y0 < 0 && y1 < 0) || (x0 >= s.width && x1 >= s.width) ||
+        (y0 >= s.height && y1 >= s.height))
+        return;
+    double lo = -kLineReach, hiX = s.width + kLineReach, hiY = s.height + kLineReach;
+    if (x0 < lo || x1 < lo || y0 < lo || y1 < lo || x0 > hiX || x1 > hiX || y0 > hiY || y1 > hiY) {
+        double fx0 = x0, fy0 = y0, fx1 = x1, fy1 = y1;
+        if (!CutToBox(fx0, fy0, fx1, fy1, lo, hiX, hiY)) return;
+        x0 = static_cast<int>(std::lround(fx0)), y0 = static_cast<int>(std::lround(fy0));
+        x1 = static_cast<int>(std::lround(fx1)), y1 = static_cast<int>(std::lround(fy1));
+    }
+    rgb &= 0xFFFFFFu;
     int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
     int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
     int err = dx + dy;
     for (;;) {
-        if (uint32_t* p = PixelAt(s, x0, y0)) *p = rgb & 0xFFFFFFu;
+        SurfacePutPixel(s, x0, y0, rgb);
         if (x0 == x1 && y0 == y1) break;
         int e2 = 2 * err;
         if (e2 >= dy) { err += dy; x0 += sx; }
         if (e2 <= dx) { err += dx; y0 += sy; }
     }
+}
+
+void SurfaceLine(Surface& s, double x1Tw, double y1Tw, double x2Tw, double y2Tw, uint32_t rgb) {
+    SurfaceLinePixels(s, TwipsToPixels(s, x1Tw), TwipsToPixels(s, y1Tw), TwipsToPixels(s, x2Tw),
+                      TwipsToPixels(s, y2Tw), rgb);
 }
 
 void SurfaceFillPixels(Surface& s, int x, int y, int w, int h, uint32_t rgb) {

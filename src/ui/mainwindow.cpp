@@ -7,8 +7,10 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "commands/keys.h"
 #include "commands/menu.h"
@@ -16,6 +18,7 @@
 #include "ui/filewindows.h"
 #include "ui/zarnic2.h"
 #include "view/redraw.h"
+#include "view/view.h"
 
 // ---- drawing area -------------------------------------------------------
 
@@ -23,6 +26,7 @@ DrawingArea::DrawingArea(App& app, QWidget* parent) : QWidget(parent), app_(app)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(640, 400);
+    setMouseTracking(true);  // the cross-hair follows the pointer without a button
 }
 
 QImage DrawingArea::SurfaceImage() const {
@@ -47,7 +51,11 @@ void DrawingArea::paintEvent(QPaintEvent*) {
     uint32_t bg = app_.set.BoardColor;
     p.fillRect(rect(), QColor(bg & 0xFF, (bg >> 8) & 0xFF, (bg >> 16) & 0xFF));
     QImage img = SurfaceImage();
-    if (!img.isNull()) p.drawImage(0, 0, img);
+    if (img.isNull()) return;
+    // The buffer holds device pixels: on a 2x screen the picture is crisp.
+    auto* mw = qobject_cast<MainWindow*>(window());
+    img.setDevicePixelRatio(mw ? mw->Dpr() : 1);
+    p.drawImage(0, 0, img);
 }
 
 static int ShiftState(Qt::KeyboardModifiers m) {
@@ -79,13 +87,34 @@ void DrawingArea::keyPressEvent(QKeyEvent* e) {
 
 void DrawingArea::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    // The view keeps its start-up measure; only the buffer follows the window.
-    Surface& s = app_.screen;
-    if (width() > s.width || height() > s.height) {
-        SurfaceResize(s, std::max(width(), s.width), std::max(height(), s.height), s.dpi, app_.set.BoardColor);
-        auto* mw = qobject_cast<MainWindow*>(window());
-        if (mw && app_.shell.Started) ScreenRedraw(app_, 1);
-    }
+    // The view is measured again; the drawing keeps its own Zoom and Pan.
+    auto* mw = qobject_cast<MainWindow*>(window());
+    if (!mw || !app_.shell.Started) return;
+    mw->MeasureArea();
+    FitZoomOnly(app_);
+    ScreenRedraw(app_, 1);
+}
+
+static double TwipsOf(double logicalPx, double dpi) { return logicalPx * kTwipsPerInch / dpi; }
+
+void DrawingArea::mouseMoveEvent(QMouseEvent* e) {
+    auto* mw = qobject_cast<MainWindow*>(window());
+    if (!mw || !app_.shell.Started) return;
+    QPointF p = e->position();
+    TrackCursor(app_, static_cast<float>(TwipsOf(p.x(), mw->Dpi())), static_cast<float>(TwipsOf(p.y(), mw->Dpi())));
+}
+
+void DrawingArea::wheelEvent(QWheelEvent* e) {
+    auto* mw = qobject_cast<MainWindow*>(window());
+    if (!mw || !app_.shell.Started) return;
+    // One notch is 120; touch pads send smaller amounts, gathered here.
+    static int pending = 0;
+    pending += e->angleDelta().y();
+    int steps = pending / 120;
+    pending -= steps * 120;
+    QPointF p = e->position();
+    if (steps != 0) WheelZoom(app_, steps, TwipsOf(p.x(), mw->Dpi()), TwipsOf(p.y(), mw->Dpi()));
+    e->accept();
 }
 
 void InputBox::keyPressEvent(QKeyEvent* e) {
@@ -116,12 +145,23 @@ MainWindow::MainWindow(const std::string& dataFolder)
     platform_.SetDialog(DialogId::OpenF, openf_);
     platform_.SetDialog(DialogId::SaveAs, saveas_);
     platform_.SetDialog(DialogId::Zarnic2, zarnic2_);
-    resize(1200, 800);
+    // The window opens filling most of the screen.
+    QSize avail = screen() ? screen()->availableGeometry().size() : QSize(1280, 900);
+    resize(std::max(800, avail.width() * 9 / 10), std::max(560, avail.height() * 9 / 10));
 }
 
 MainWindow::~MainWindow() = default;
 
 double MainWindow::Dpi() const { return area_->logicalDpiX() > 0 ? area_->logicalDpiX() : 96; }
+
+double MainWindow::Dpr() const { return area_->devicePixelRatioF() > 0 ? area_->devicePixelRatioF() : 1; }
+
+void MainWindow::MeasureArea() {
+    double dpr = Dpr(), dpi = Dpi();
+    SurfaceResize(app_->screen, static_cast<int>(std::lround(area_->width() * dpr)),
+                  static_cast<int>(std::lround(area_->height() * dpr)), dpi * dpr, app_->set.BoardColor);
+    MeasureView(*app_, area_->width() * kTwipsPerInch / dpi, area_->height() * kTwipsPerInch / dpi);
+}
 
 int MainWindow::ToPixels(double twips) const { return static_cast<int>(twips * Dpi() / kTwipsPerInch); }
 
@@ -167,8 +207,9 @@ void MainWindow::showEvent(QShowEvent* e) {
 }
 
 void MainWindow::Start() {
-    double dpi = Dpi();
-    SurfaceResize(app_->screen, area_->width(), area_->height(), dpi, 0);
+    double dpi = Dpi(), dpr = Dpr();
+    SurfaceResize(app_->screen, static_cast<int>(std::lround(area_->width() * dpr)),
+                  static_cast<int>(std::lround(area_->height() * dpr)), dpi * dpr, 0);
     double w = area_->width() * kTwipsPerInch / dpi, h = area_->height() * kTwipsPerInch / dpi;
     Form_Load(*app_, dataFolder_, w, h);
     area_->setFocus();

@@ -25,6 +25,8 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
 
 private:
     App& app_;
@@ -53,8 +55,13 @@ public:
     App& app() { return *app_; }
     DrawingArea* area() const { return area_; }
     InputBox* input() const { return input_; }
-    // Twips on the drawing area to pixels and back.
+    // Twips on the drawing area to logical pixels and back.
     double Dpi() const;
+    // Device pixels per logical pixel (2 on a 2x screen).
+    double Dpr() const;
+    // Sizes the core's buffer to the drawing area's device pixels and
+    // measures the view in twips again (start-up and every resize).
+    void MeasureArea();
     int ToPixels(double twips) const;
     // Ends the run once the current event is over.
     void RequestQuit();

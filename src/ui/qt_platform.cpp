@@ -69,18 +69,26 @@ void QtPlatform::SurfaceText(Surface& s, double xTw, double yTw, const std::stri
     if (s.width <= 0 || s.height <= 0 || text.empty()) return;
     // Qt paints straight into the core's pixels; the high byte it sets on the
     // touched pixels is cleared again so the buffer holds plain colour values.
+    // Positions are logical pixels; the image carries the device pixel ratio,
+    // so text on a 2x screen is drawn with twice the pixels.
     QImage img(reinterpret_cast<uchar*>(s.px.data()), s.width, s.height, s.width * 4, QImage::Format_RGBX8888);
+    double dpr = main_.Dpr();
+    img.setDevicePixelRatio(dpr);
     QFont font = main_.area()->font();
     QFontMetricsF fm(font);
-    double x = xTw * s.dpi / kTwipsPerInch, y = yTw * s.dpi / kTwipsPerInch;
-    QRectF box(x, y, fm.horizontalAdvance(Q(text)) + 2, fm.height() + 2);
+    double x = xTw * main_.Dpi() / kTwipsPerInch, y = yTw * main_.Dpi() / kTwipsPerInch;
+    QRectF box(x, y, fm.horizontalAdvance(Q(text)) + 1, fm.height());
     {
         QPainter p(&img);
+        // Text is written on its own patch of board, so a shorter text
+        // replaces a longer one (the readout, the prompt's blank eraser).
+        p.fillRect(box, ToQColor(background_));
         p.setFont(font);
         p.setPen(ToQColor(rgb));
         p.drawText(QPointF(x, y + fm.ascent()), Q(text));
     }
-    QRect r = box.toAlignedRect().intersected(QRect(0, 0, s.width, s.height));
+    QRectF dev(box.x() * dpr, box.y() * dpr, box.width() * dpr + 2, box.height() * dpr + 2);
+    QRect r = dev.toAlignedRect().intersected(QRect(0, 0, s.width, s.height));
     for (int yy = r.top(); yy <= r.bottom(); ++yy)
         for (int xx = r.left(); xx <= r.right(); ++xx) s.px[static_cast<size_t>(yy) * s.width + xx] &= 0xFFFFFFu;
 }
@@ -90,9 +98,36 @@ double QtPlatform::TextWidth(const std::string& text) {
     return fm.horizontalAdvance(Q(text)) * kTwipsPerInch / main_.Dpi();
 }
 
+double QtPlatform::TextHeight() {
+    QFontMetricsF fm(main_.area()->font());
+    return fm.height() * kTwipsPerInch / main_.Dpi();
+}
+
+bool QtPlatform::LoadPicture(const std::string& path, int& width, int& height, std::vector<uint32_t>& pixels) {
+    QImage img;
+    if (!img.load(Q(path))) return false;
+    // The picture keeps its own size on the screen: on a 2x screen it takes
+    // twice the device pixels.
+    double dpr = main_.Dpr();
+    if (dpr != 1) img = img.scaled(img.size() * dpr, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    img = img.convertToFormat(QImage::Format_RGB32);
+    width = img.width();
+    height = img.height();
+    pixels.resize(static_cast<size_t>(width) * height);
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<const uint32_t*>(img.constScanLine(y));
+        for (int x = 0; x < width; ++x) {
+            uint32_t p = line[x];  // 0xAARRGGBB
+            pixels[static_cast<size_t>(y) * width + x] = ((p >> 16) & 0xFFu) | (p & 0xFF00u) | ((p & 0xFFu) << 16);
+        }
+    }
+    return true;
+}
+
 void QtPlatform::SurfaceChanged() { main_.area()->update(); }
 
 void QtPlatform::SetWindowColors(uint32_t background, uint32_t foreground) {
+    background_ = background;
     QPalette pal = main_.area()->palette();
     pal.setColor(QPalette::Window, ToQColor(background));
     pal.setColor(QPalette::WindowText, ToQColor(foreground));

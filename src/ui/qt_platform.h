@@ -23,6 +23,8 @@ public:
     void MenuSetCaption(const std::string& id, const std::string& caption) override;
     void SurfaceText(Surface& s, double xTw, double yTw, const std::string& text, uint32_t rgb) override;
     double TextWidth(const std::string& text) override;
+    double TextHeight() override;
+    bool LoadPicture(const std::string& path, int& width, int& height, std::vector<uint32_t>& pixels) override;
     void SurfaceChanged() override;
     void SetWindowColors(uint32_t background, uint32_t foreground) override;
     void InputBoxShow(double leftTw, double topTw, double widthTw, double heightTw,
@@ -42,6 +44,7 @@ public:
 private:
     QAction* Action(const std::string& id) const;
     MainWindow& main_;
+    uint32_t background_ = 0;  // the board colour text is written on
     QHash<int, PanelWindow*> dialogs_;
     QHash<QString, QAction*> actions_;
 };

@@ -1,12 +1,37 @@
-// The whole-view redraw: clears the surface to the board colour, draws the
-// grid, then every object with its kind's renderer, and the prompt line's
-// readout. Called at the end of every change (CancelCommand) and by the file
-// commands.
+// The whole-view redraw and the screen's primitives: the colour table, the
+// grid, the Arc, Circle and Line renderers on the screen, the cross-hair by
+// pixel inversion and the trace picture behind the drawing. Called at the end
+// of every change (CancelCommand), by the file commands, the View commands
+// and the pointer handlers.
 #pragma once
+#include <cstdint>
+#include <string>
 
 struct App;
+class ScreenDevice;
 
-// flag 1: a full redraw; 3: the same after a view change.
+// Flag bit 1: leave one cross-hair visible at the end. Callers use 1, 3 and 0.
 void ScreenRedraw(App& app, int flag);
+// The screen colours of colour numbers -7..7 from the board colour (start-up).
+void FillColorTable(App& app);
+// The screen colour of a colour number (repairs nothing).
+uint32_t ColorOf(const App& app, int color);
 // The grid of the limits and the origin dot.
 void DrawGrid(App& app);
+// The screen device of the current view.
+ScreenDevice MakeScreenDevice(App& app);
+
+// One object of the table on the screen.
+void DrawArcObject(App& app, int slot, uint32_t rgb);
+void DrawCircleObject(App& app, int slot, uint32_t rgb);
+// Vertices (slot, 1..last) of the table's vertex arrays.
+void DrawPolyline(App& app, int slot, int lineType, uint32_t rgb, int last, double fx, double fy);
+
+// The cross-hair at a drawing point, by inverting pixels: drawn twice, gone.
+void DrawCrossHair(App& app, double x, double y);
+
+// The trace picture: a picture file of the drawing's folder becomes the
+// background of the drawing area (it is not part of the drawing). False,
+// after a message naming the file, when it cannot be loaded.
+bool LoadTracePicture(App& app, const std::string& name);
+void RmvTrcedPix_Click(App& app);

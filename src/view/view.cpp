@@ -1,7 +1,6 @@
-// The view's size and the fit of the limits to it: the standard fit used at
-// start-up, by the defaults and by the file reader, the centring of the
-// limits, and the snap status the readout shows. Called by start-up, the
-// defaults, OpenFile and the View commands.
+// The view mapping, the fits of the limits, the View commands and the texts
+// of the prompt line's readout and zoom figure. Called by start-up, the
+// defaults, OpenFile, the renderers, the pointer handlers and the menu.
 #include "view/view.h"
 
 #include <cmath>
@@ -9,12 +8,38 @@
 
 #include "app.h"
 #include "commands/menu.h"
+#include "commands/registers.h"
 #include "model/numbers.h"
+#include "view/redraw.h"
 
-static int16_t ClampTwips(double v) {
-    if (v < 1) return 1;
-    if (v > 32767) return 32767;
-    return static_cast<int16_t>(v);
+// ---- the mapping -------------------------------------------------------------
+
+double ToScreenX(const App& app, double x) { return app.dwg.Zoom * x + app.dwg.PanX; }
+double ToScreenY(const App& app, double y) { return app.view.ViewBase - app.dwg.Zoom * y - app.dwg.PanY; }
+double ToDrawingX(const App& app, double sx) { return (sx - app.dwg.PanX) / app.dwg.Zoom; }
+double ToDrawingY(const App& app, double sy) { return (app.view.ViewBase - app.dwg.PanY - sy) / app.dwg.Zoom; }
+
+static double RoundTo4(double u) { return std::floor(u * 10000 + 0.5) / 10000; }
+static double SnapTo(double u, double step) { return std::floor(u / step + 0.5) * step; }
+
+void SnapToDrawing(const App& app, float sx, float sy, double& x, double& y) {
+    const Drawing& d = app.dwg;
+    if (d.Zoom == 0 || d.SnapMode < 0 || d.SnapMode > 3) return;
+    double u = (sx - d.PanX) / d.Zoom;
+    double v = (static_cast<float>(app.view.ViewBase) - sy - d.PanY) / d.Zoom;
+    double stepY = d.SnapY != 0 ? d.SnapY : d.SnapX;
+    bool snapX = d.SnapMode == 1 || d.SnapMode == 3, snapY = d.SnapMode == 2 || d.SnapMode == 3;
+    // A zero step would give no number; that axis is rounded instead.
+    x = snapX && d.SnapX != 0 ? SnapTo(u, d.SnapX) : RoundTo4(u);
+    y = snapY && stepY != 0 ? SnapTo(v, stepY) : RoundTo4(v);
+}
+
+// ---- measuring and fitting ------------------------------------------------------
+
+static int32_t ClampTwips(double v) {
+    if (!(v >= 1)) return 1;
+    if (v > 1e8) return 100000000;
+    return static_cast<int32_t>(v);
 }
 
 void MeasureView(App& app, double widthTw, double heightTw) {
@@ -22,7 +47,7 @@ void MeasureView(App& app, double widthTw, double heightTw) {
     v.ViewWidth = ClampTwips(widthTw);
     v.ViewHeight = ClampTwips(heightTw);
     v.ViewAspect = static_cast<double>(v.ViewHeight) / v.ViewWidth;
-    v.ViewBase = static_cast<int16_t>(RoundHalfEven(0.916 * v.ViewHeight));
+    v.ViewBase = RoundHalfEven(0.916 * v.ViewHeight);
 }
 
 int32_t RoundHalfEven(double v) {
@@ -32,25 +57,84 @@ int32_t RoundHalfEven(double v) {
     return static_cast<int32_t>(std::nearbyint(v));  // the default rounding mode is to even
 }
 
-double StandardFitScale(const App& app) {
+// The fit scale with the given fractions of the width and the height.
+static double FitScale(const App& app, double fw, double fh) {
     const Drawing& d = app.dwg;
     double w = d.LimURX - d.LimLLX, h = d.LimURY - d.LimLLY;
     // Limits of no width or height cannot be fitted; keep the scale in force.
     if (!(w > 0) || !(h > 0)) return d.Zoom > 0 ? d.Zoom : 1;
     double r = h / w;
-    return r <= app.view.ViewAspect ? 0.94 * app.view.ViewWidth / w : 0.91 * app.view.ViewHeight / h;
+    return r <= app.view.ViewAspect ? fw * app.view.ViewWidth / w : fh * app.view.ViewHeight / h;
 }
 
-void FitViewToLimits(App& app) {
+double StandardFitScale(const App& app) { return FitScale(app, 0.94, 0.91); }
+
+static void CentreLimits(App& app) {
     Drawing& d = app.dwg;
     const View& v = app.view;
-    d.Zoom = StandardFitScale(app);
-    app.view.FitZoom = d.Zoom;
     d.PanX = RoundHalfEven(v.ViewWidth / 2.0 - 85 - (d.LimLLX + d.LimURX) / 2 * d.Zoom);
     d.PanY = RoundHalfEven(v.ViewBase - v.ViewHeight / 2.0 + 100 - (d.LimLLY + d.LimURY) / 2 * v.FitZoom);
 }
 
+void FitViewToLimits(App& app) {
+    app.dwg.Zoom = StandardFitScale(app);
+    app.view.FitZoom = app.dwg.Zoom;
+    CentreLimits(app);
+}
+
+void FitViewToTypedLimits(App& app) {
+    app.dwg.Zoom = FitScale(app, 0.9, 0.84);
+    app.view.FitZoom = app.dwg.Zoom;
+    CentreLimits(app);
+}
+
 void FitZoomOnly(App& app) { app.view.FitZoom = StandardFitScale(app); }
+
+// ---- snap ---------------------------------------------------------------------------
+
+namespace {
+
+const char* const kSnapWords[4] = {"Snap (Off)     ", "Snap (X)       ", "Snap (Y)       ", "Snap (Both)    "};
+
+int ModeOf(const App& app) { return app.dwg.SnapMode >= 0 && app.dwg.SnapMode <= 3 ? app.dwg.SnapMode : 0; }
+
+void SetReadoutDecimals(App& app, int mode) {
+    const Drawing& d = app.dwg;
+    int dx = CountDecimals(d.SnapX), dy = CountDecimals(d.SnapY != 0 ? d.SnapY : d.SnapX);
+    app.view.SnapWord = kSnapWords[mode];
+    app.view.ReadoutDecimalsX = static_cast<int16_t>(mode == 1 || mode == 3 ? dx : 4);
+    app.view.ReadoutDecimalsY = static_cast<int16_t>(mode == 2 || mode == 3 ? dy : 4);
+}
+
+}  // namespace
+
+void ApplySnapMode(App& app) {
+    // The captions set at start-up and on opening carry their own padding.
+    static const char* const kCaption[4] = {"Snap Mode (Off) ", "Snap Mode (X)   ", "Snap Mode (Y)",
+                                            "Snap Mode (Both)"};
+    int mode = ModeOf(app);
+    SetReadoutDecimals(app, mode);
+    app.ui.MenuSetCaption(kMenuSnap, kCaption[mode]);
+}
+
+void SnapOnOff_Click(App& app) {
+    static const char* const kCaption[4] = {"Snap Mode (Off)", "Snap Mode (X)", "Snap Mode (Y)",
+                                            "Snap Mode (Both)"};
+    Drawing& d = app.dwg;
+    if (d.SnapY == 0) d.SnapY = d.SnapX;
+    int mode = (ModeOf(app) + 1) % 4;
+    d.SnapMode = static_cast<int16_t>(mode);
+    SetReadoutDecimals(app, mode);
+    app.ui.MenuSetCaption(kMenuSnap, kCaption[mode]);
+    // The readout follows at once: the last cursor point under the new mode.
+    Point2& p0 = app.cmd.Pt0;
+    double x = p0.x, y = p0.y;
+    SnapToDrawing(app, static_cast<float>(ToScreenX(app, p0.x)), static_cast<float>(ToScreenY(app, p0.y)), x, y);
+    WriteReadout(app, x, y);
+    app.ui.SurfaceChanged();
+}
+
+// ---- texts ------------------------------------------------------------------------
 
 int CountDecimals(double v) {
     std::string t = GeneralNumber(v);
@@ -58,16 +142,161 @@ int CountDecimals(double v) {
     return p == std::string::npos ? 0 : static_cast<int>(t.size() - p - 1);
 }
 
-void ApplySnapMode(App& app) {
-    static const char* const kCaption[4] = {"Snap Mode (Off) ", "Snap Mode (X)   ", "Snap Mode (Y)",
-                                            "Snap Mode (Both)"};
-    static const char* const kWord[4] = {"Snap (Off)     ", "Snap (X)       ", "Snap (Y)       ",
-                                         "Snap (Both)    "};
-    const Drawing& d = app.dwg;
-    int mode = d.SnapMode >= 0 && d.SnapMode <= 3 ? d.SnapMode : 0;
-    int dx = CountDecimals(d.SnapX), dy = CountDecimals(d.SnapY != 0 ? d.SnapY : d.SnapX);
-    app.view.SnapWord = kWord[mode];
-    app.view.ReadoutDecimalsX = static_cast<int16_t>(mode == 1 || mode == 3 ? dx : 4);
-    app.view.ReadoutDecimalsY = static_cast<int16_t>(mode == 2 || mode == 3 ? dy : 4);
-    app.ui.MenuSetCaption(kMenuSnap, kCaption[mode]);
+std::string FormatReadout(double v, int n) {
+    if (n < 0) n = 0;
+    if (n > 15) n = 15;
+    double scale = std::pow(10.0, n);
+    double r = std::nearbyint(v * scale) / scale;  // halves to even
+    if (!std::isfinite(r)) r = v;
+    std::string t = GeneralNumber(r);
+    size_t point = t.find('.');
+    if (point == std::string::npos && n >= 1) {
+        t += '.';
+        point = t.size() - 1;
+    }
+    if (point != std::string::npos)
+        while (static_cast<int>(t.size() - point - 1) < n) t += '0';
+    if (!(r < 0)) t.insert(t.begin(), ' ');
+    return t;
+}
+
+std::string ReadoutText(const App& app, double x, double y) {
+    return FormatReadout(x, app.view.ReadoutDecimalsX) + " , " + FormatReadout(y, app.view.ReadoutDecimalsY) + "   ";
+}
+
+std::string ZoomFigureText(App& app) {
+    double z = app.view.FitZoom != 0 ? app.dwg.Zoom * 100 / app.view.FitZoom : 100;
+    z = z >= 100 ? std::floor(z + 0.5) : std::floor(z * 10 + 0.5) / 10;
+    app.view.ZoomPercent = z;
+    return " Zoom " + GeneralNumber(z) + "%";
+}
+
+void WriteReadout(App& app, double x, double y) {
+    uint32_t fg = app.set.BoardColor ^ 0xFFFFFFu;
+    std::string r = ReadoutText(app, x, y);
+    app.ui.SurfaceText(app.screen, app.view.ReadoutLeft, 0, r, fg);
+    app.ui.SurfaceText(app.screen, app.view.ReadoutLeft + app.ui.TextWidth(r), 0, app.view.SnapWord, fg);
+}
+
+// ---- zoom, reset, grid --------------------------------------------------------------
+
+static bool Idle(const App& app) { return app.cmd.CurCommand == "None"; }
+
+// k = 2^(1/3): three steps double the scale.
+static const double kZoomStep = std::cbrt(2.0);
+
+// The zoom-in limit: 799 % of the 0.985 fit of the limits' width.
+static bool CanZoomIn(const App& app) {
+    double w = app.dwg.LimURX - app.dwg.LimLLX;
+    double z = app.dwg.Zoom * 100 / (0.985 * app.view.ViewWidth / w);
+    return !(z >= 799);
+}
+
+static bool CanZoomOut(const App& app) {
+    double z = app.dwg.Zoom * 100 / app.view.FitZoom;
+    return !(z <= 1.1);
+}
+
+// Scales by f about the point at 49.25 % of the width and 49.708 % of the height.
+static void ZoomAboutCentre(App& app, bool in) {
+    Drawing& d = app.dwg;
+    const View& v = app.view;
+    double cx = ToDrawingX(app, 0.4925 * v.ViewWidth), cy = ToDrawingY(app, 0.49708 * v.ViewHeight);
+    double xl = ToDrawingX(app, 0), yb = ToDrawingY(app, v.ViewBase);
+    const double k = kZoomStep;
+    if (in) {
+        d.Zoom *= k;
+        d.PanX = RoundHalfEven(((cx - xl) / k - cx) * d.Zoom);
+        d.PanY = RoundHalfEven(((cy - yb) / k - cy) * d.Zoom);
+    } else {
+        d.Zoom /= k;
+        d.PanX = RoundHalfEven((k * (cx - xl) - cx) * d.Zoom);
+        d.PanY = RoundHalfEven((k * (cy - yb) - cy) * d.Zoom);
+    }
+    ScreenRedraw(app, 3);
+}
+
+void ZoomIn_Click(App& app) {
+    if (!Idle(app) || !CanZoomIn(app)) return;
+    ZoomAboutCentre(app, true);
+}
+
+void ZoomOut_Click(App& app) {
+    if (!Idle(app) || !CanZoomOut(app)) return;
+    ZoomAboutCentre(app, false);
+}
+
+void WheelZoom(App& app, int steps, double sx, double sy) {
+    if (!Idle(app) || steps == 0 || app.dwg.Zoom == 0) return;
+    Drawing& d = app.dwg;
+    double x = ToDrawingX(app, sx), y = ToDrawingY(app, sy);
+    bool changed = false;
+    for (int i = 0; i < std::abs(steps) && i < 12; ++i) {
+        if (steps > 0 ? !CanZoomIn(app) : !CanZoomOut(app)) break;
+        d.Zoom = steps > 0 ? d.Zoom * kZoomStep : d.Zoom / kZoomStep;
+        changed = true;
+    }
+    if (!changed) return;
+    d.PanX = RoundHalfEven(sx - d.Zoom * x);
+    d.PanY = RoundHalfEven(app.view.ViewBase - d.Zoom * y - sy);
+    ScreenRedraw(app, 3);
+}
+
+void ResetZP_Click(App& app) {
+    if (!Idle(app)) return;
+    Drawing& d = app.dwg;
+    if ((d.LimLLY == 0 && d.LimURY == 0) || d.LimLLY == d.LimURY) {
+        d.LimLLY = -3;
+        d.LimURY = 3;
+    }
+    FitViewToLimits(app);
+    CancelCommand(app, 1);
+}
+
+void GridOnOff_Click(App& app) {
+    if (!Idle(app)) return;
+    app.dwg.GridOn = !app.dwg.GridOn;
+    app.ui.MenuSetChecked(kMenuGrid, app.dwg.GridOn);
+    ScreenRedraw(app, 3);
+}
+
+// ---- pan ------------------------------------------------------------------------------
+
+void PanLeftClick(App& app, float sx, float sy) {
+    Registers& c = app.cmd;
+    if (c.ClickCount >= 1) return;
+    c.ClickCount += 1;
+    SnapToDrawing(app, sx, sy, c.Pt1.x, c.Pt1.y);
+    c.Pt2 = c.Pt1;
+    c.RubberBandOn = true;
+}
+
+void PanRightClick(App& app, float sx, float sy) {
+    Registers& c = app.cmd;
+    Drawing& d = app.dwg;
+    SnapToDrawing(app, sx, sy, c.Pt2.x, c.Pt2.y);
+    d.PanX = RoundHalfEven((c.Pt2.x - c.Pt1.x) * d.Zoom + d.PanX);
+    d.PanY = RoundHalfEven((c.Pt2.y - c.Pt1.y) * d.Zoom + d.PanY);
+    CancelCommand(app, 1);
+}
+
+// ---- the cursor -------------------------------------------------------------------------
+
+bool TrackCursor(App& app, float sx, float sy) {
+    // The prompt band at the top of the area belongs to the prompt line.
+    float band = static_cast<float>(3.42e6 / app.view.ViewHeight);
+    if (sy < band) return false;
+    Point2& p0 = app.cmd.Pt0;
+    double x = p0.x, y = p0.y;
+    SnapToDrawing(app, sx, sy, x, y);
+    if (x == p0.x && y == p0.y) return false;
+    if (!app.cmd.WindowDragOn) {
+        DrawCrossHair(app, x, y);
+        DrawCrossHair(app, p0.x, p0.y);
+    }
+    p0.x = x;
+    p0.y = y;
+    WriteReadout(app, x, y);
+    app.ui.SurfaceChanged();
+    return true;
 }

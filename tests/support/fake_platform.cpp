@@ -20,6 +20,15 @@ MsgAnswer FakePlatform::MsgBox(const std::string& text, MsgButtons buttons, MsgI
     return buttons == MsgButtons::OK ? MsgAnswer::OK : MsgAnswer::No;
 }
 
+bool FakePlatform::LoadPicture(const std::string& path, int& w, int& h, std::vector<uint32_t>& px) {
+    auto it = pictures.find(path);
+    if (it == pictures.end()) return false;
+    w = it->second.width;
+    h = it->second.height;
+    px = it->second.px;
+    return true;
+}
+
 double FakePlatform::TextWidth(const std::string& text) {
     double w = 0;
     for (char c : text) w += c == ' ' ? 50 : 100;
@@ -74,7 +83,17 @@ std::string JoinCrLf(const std::vector<std::string>& lines) {
 
 TestApp::TestApp() : app(std::make_unique<App>(fake)) {}
 
+void SeedTestFont(const std::string& folder) {
+    namespace fs = std::filesystem;
+    for (const auto& e : fs::directory_iterator(std::string(ZARNIC_FIXTURES) + "font")) {
+        fs::path to = fs::path(folder) / e.path().filename();
+        std::error_code ec;
+        if (!fs::exists(to, ec)) fs::copy_file(e.path(), to, ec);
+    }
+}
+
 void TestApp::Start(const std::string& folder) {
+    SeedTestFont(folder);
     // 12000 x 8000 twips at 144 dots per inch: one pixel is 10 twips.
     SurfaceResize(app->screen, 1200, 800, 144, 0);
     Form_Load(*app, folder, 12000, 8000);

@@ -58,6 +58,8 @@ public:
     void FocusDialog(DialogId id, const std::string& control) override { dialogFocus[id] = control; }
     void ClipboardClear() override { ++clipboardClears; }
     void Quit() override { quit = true; }
+    // Pictures come from `pictures`, by path.
+    bool LoadPicture(const std::string& path, int& w, int& h, std::vector<uint32_t>& px) override;
 
     // The caption shown last ("" when none).
     std::string Caption() const { return captions.empty() ? "" : captions.back(); }
@@ -82,6 +84,11 @@ public:
     std::map<DialogId, std::string> dialogFocus;
     int clipboardClears = 0;
     bool quit = false;
+    struct Picture {
+        int width = 0, height = 0;
+        std::vector<uint32_t> px;
+    };
+    std::map<std::string, Picture> pictures;
 };
 
 // A scratch folder under the system's temporary folder, removed with the object.
@@ -104,6 +111,11 @@ void WriteAll(const std::string& path, const std::string& text);
 // Splits at CR LF; a last line without an end is kept.
 std::vector<std::string> SplitCrLf(const std::string& text);
 std::string JoinCrLf(const std::vector<std::string>& lines);
+
+// Copies the test font's character drawings (fixtures/font: A, B and O) into
+// a folder, as an installation brings its font; a folder with drawings also
+// keeps the shape list from complaining.
+void SeedTestFont(const std::string& folder);
 
 // An App on a fake platform, started in `folder` the way the program starts
 // (Form_Load) with a 12000 x 8000 twip drawing area, whose surface is
