@@ -262,3 +262,10 @@ void RenderText(Device& dev, const Font& font, double descender, const std::stri
         RenderCharacter(dev, font, ch - kFontFirst, pl, u, yo, h, a, rgb);
     }
 }
+
+void DrawText(App& app, const std::string& text, const std::string& just, double h, double a, double x, double y,
+              uint32_t rgb) {
+    ScreenDevice dev(app.screen, app.dwg.Zoom, app.dwg.PanX, app.dwg.PanY, app.view.ViewBase, app.view.ViewWidth,
+                     app.dwg.PI);
+    RenderText(dev, app.font, app.set.FontDescender, text, just, h, a, x, y, rgb);
+}
