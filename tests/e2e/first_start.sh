@@ -28,6 +28,8 @@ done
 
 mkdir -p "$work/bin"
 cp "$prog" "$work/bin/zarnic"
+# The installation's data: the stroke font's character drawings.
+cp "$(dirname "$prog")"/F-*.dwg "$work/bin/"
 dir="$work/bin"
 
 start() {
