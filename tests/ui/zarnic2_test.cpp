@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -39,6 +41,9 @@ private slots:
         platform_ = std::make_unique<PanelTestPlatform>();
         app_ = std::make_unique<App>(*platform_);
         app_->set.DataFolder = dir_.path().toStdString() + "/";
+        // The shape list that Save Changes rebuilds wants drawings in the folder.
+        QDir font(QString(ZARNIC_FIXTURES) + "font");
+        for (const QString& f : font.entryList(QDir::Files)) QFile::copy(font.filePath(f), dir_.filePath(f));
         w_ = std::make_unique<Zarnic2Window>(*app_, nullptr);
         platform_->windows[DialogId::Zarnic2] = w_.get();
         ReadDefaults(*app_);      // writes the factory file into the folder
