@@ -16,6 +16,7 @@
 #include "model/extents.h"
 #include "model/fieldreader.h"
 #include "model/numbers.h"
+#include "view/redraw.h"
 #include "view/shapes.h"
 
 Font::Font()
@@ -265,7 +266,6 @@ void RenderText(Device& dev, const Font& font, double descender, const std::stri
 
 void DrawText(App& app, const std::string& text, const std::string& just, double h, double a, double x, double y,
               uint32_t rgb) {
-    ScreenDevice dev(app.screen, app.dwg.Zoom, app.dwg.PanX, app.dwg.PanY, app.view.ViewBase, app.view.ViewWidth,
-                     app.dwg.PI);
+    ScreenDevice dev = MakeScreenDevice(app);
     RenderText(dev, app.font, app.set.FontDescender, text, just, h, a, x, y, rgb);
 }

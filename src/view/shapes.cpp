@@ -29,6 +29,7 @@
 #include "model/extents.h"
 #include "model/fieldreader.h"
 #include "view/font.h"
+#include "view/redraw.h"
 #include "view/render.h"
 
 namespace {
@@ -352,8 +353,7 @@ void RenderShape(App& app, Device& dev, uint32_t rgb, double s, const std::strin
 
 void DrawShapeObject(App& app, uint32_t rgb, double s, const std::string& name, double fx, double fy, double A,
                      double X0, double Y0, int slot) {
-    ScreenDevice dev(app.screen, app.dwg.Zoom, app.dwg.PanX, app.dwg.PanY, app.view.ViewBase, app.view.ViewWidth,
-                     app.dwg.PI);
+    ScreenDevice dev = MakeScreenDevice(app);
     RenderShape(app, dev, rgb, s, name, fx, fy, A, X0, Y0, slot);
 }
 
