@@ -14,6 +14,7 @@
 #include <string>
 
 #include "app.h"
+#include "commands/pointer.h"
 #include "commands/shell.h"
 #include "model/dwgfile.h"
 #include "view/redraw.h"
@@ -157,7 +158,7 @@ void BM_CrossHairMove(benchmark::State& state) {
     float x = 4000, y = 5000;
     for (auto _ : state) {
         x = x > 20000 ? 4000 : x + 300;  // a new snapped point at every step
-        TrackCursor(app, x, y);
+        Form_MouseMove(app, 0, 0, x, y);
     }
 }
 BENCHMARK(BM_CrossHairMove)->Unit(benchmark::kMicrosecond);

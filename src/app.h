@@ -12,6 +12,7 @@
 #include "model/settings.h"
 #include "platform/platform.h"
 #include "platform/surface.h"
+#include "view/browser.h"
 #include "view/font.h"
 #include "view/shapes.h"
 #include "view/view.h"
@@ -33,5 +34,6 @@ struct App {
     DefaultsPanel zarnic2;   // the Default Settings page
     Surface screen;          // the drawing area's pixels
     Font font;               // the stroke font's tables
-    Shapes shapes;           // shape drawing state, the shape list and the shape-file cache
+    Shapes shapes;
+    Browser browser;         // the shape list and the library browser over the drawing area           // shape drawing state, the shape list and the shape-file cache
 };

@@ -3,6 +3,8 @@
 // pixel by pixel, and the redraw's order and flags.
 #include <gtest/gtest.h>
 
+#include "commands/pointer.h"
+
 #include <cmath>
 #include <set>
 
@@ -238,13 +240,13 @@ TEST_F(ViewTest, RedrawFlagsLeaveOneOrNoCrossHair) {
     EXPECT_EQ(PixelsOf(0xFFFFFFu).size(), 40u);
 }
 
-TEST_F(ViewTest, TrackCursorMovesCrossHairAndReadout) {
+TEST_F(ViewTest, PointerMoveMovesCrossHairAndReadout) {
     FitViewToLimits(app());
     d().GridOn = false;
     ScreenRedraw(app(), 1);
     t.fake.texts.clear();
     float sx = static_cast<float>(ToScreenX(app(), 2.04)), sy = static_cast<float>(ToScreenY(app(), -1.01));
-    EXPECT_TRUE(TrackCursor(app(), sx, sy));
+    Form_MouseMove(app(), 0, 0, sx, sy);
     EXPECT_NEAR(app().cmd.Pt0.x, 2.0, 1e-12);
     EXPECT_NEAR(app().cmd.Pt0.y, -1.0, 1e-12);
     EXPECT_EQ(PixelsOf(0xFFFFFFu).size(), 40u);  // one cross-hair, moved
@@ -252,8 +254,8 @@ TEST_F(ViewTest, TrackCursorMovesCrossHairAndReadout) {
     EXPECT_EQ(t.fake.texts[0].text, " 2.0 , -1.0   ");
     EXPECT_EQ(t.fake.texts[1].text, "Snap (Both)    ");
     // The same snapped point again, or the prompt band, changes nothing.
-    EXPECT_FALSE(TrackCursor(app(), sx + 1, sy));
-    EXPECT_FALSE(TrackCursor(app(), sx, 100));
+    Form_MouseMove(app(), 0, 0, sx + 1, sy);
+    Form_MouseMove(app(), 0, 0, sx, 100);
     EXPECT_EQ(t.fake.texts.size(), 2u);
 }
 

@@ -6,6 +6,8 @@
 #include "commands/defaults_dialog.h"
 #include "commands/files.h"
 #include "commands/shell.h"
+#include "commands/starters.h"
+#include "view/browser.h"
 #include "view/redraw.h"
 #include "view/view.h"
 
@@ -29,31 +31,66 @@ const char* ColorMenuId(int color) {
     {"Files", "Files_Menu" #k, "", "", [](App& a) { Files_Menu_Click(a, k); }, kMenuHidden}
 
 const std::vector<MenuRow>& MenuTable() {
+    // Rows marked kMenuStarter run the starter of the command named by their
+    // id (commands/starters.h); they are enabled once that starter works.
+    // Rows whose commands come with later parts of the program are disabled.
     static const std::vector<MenuRow> rows = {
         {"Files", "New", "New", "Ctrl+N", New_Click, kMenuPlain},
         {"Files", "Open", "Open", "Ctrl+O", Open_Click, kMenuPlain},
         {"Files", "Open_Backup", "Open Backup", "", Open_Backup_Click, kMenuPlain},
+        {"Files", "Insert", "Insert", "Ctrl+I", nullptr, kMenuStarter},
         {"Files", "Save", "Save", "Ctrl+S", Save_Click, kMenuSeparatorBefore},
         {"Files", "Save_As", "Save As", "", Save_As_Click, kMenuPlain},
+        {"Files", "Print", "Print Drawing", "Ctrl+P", Nothing, kMenuDisabled | kMenuSeparatorBefore},
+        {"Files", "PrinterSetup", "Printer Setup", "", Nothing, kMenuDisabled},
+        {"Files", "Plot", "Plot to HPGL File", "Ctrl+H", Nothing, kMenuDisabled},
+        {"Files", "PrintKeys", "Print List of Shortcut Keys", "Ctrl+Shift+F1", Nothing, kMenuDisabled},
         ZN_RECENT(1), ZN_RECENT(2), ZN_RECENT(3), ZN_RECENT(4), ZN_RECENT(5),
         ZN_RECENT(6), ZN_RECENT(7), ZN_RECENT(8), ZN_RECENT(9),
         {"Files", "End", "End", "Ctrl+Q", End_Click, kMenuSeparatorBefore},
 
-        // The View entries that need clicks or typed answers arrive disabled
-        // until their commands are wired.
-        {"View", "AnimR", "Animated Rotation", "", Nothing, kMenuDisabled},
-        {"View", "Grid", "Grid Spacing", "F5", Nothing, kMenuDisabled},
+        {"Edit", "Undo", "Undo", "Ctrl+Z", Nothing, kMenuDisabled},
+        {"Edit", "Color", "Color Change", "Ctrl+K", nullptr, kMenuStarter | kMenuSeparatorBefore},
+        {"Edit", "Copy", "Copy                                                    Ins", "", nullptr, kMenuStarter},
+        {"Edit", "CopyToCB", "Copy to Clipboard", "Ctrl+C", nullptr, kMenuStarter},
+        {"Edit", "CutToCB", "Cut to Clipboard", "Ctrl+X", nullptr, kMenuStarter},
+        {"Edit", "Delete", "Delete", "Del", nullptr, kMenuStarter},
+        {"Edit", "Change", "Edit", "Ctrl+E", nullptr, kMenuStarter},
+        {"Edit", "Flip", "Flip", "Ctrl+F", nullptr, kMenuStarter},
+        {"Edit", "Lock", "Lock", "Ctrl+L", nullptr, kMenuStarter},
+        {"Edit", "Mirror", "Mirror                                  Ctrl+Shft+M", "", nullptr, kMenuStarter},
+        {"Edit", "Move", "Move", "Ctrl+M", nullptr, kMenuStarter},
+        {"Edit", "PasteFromCB", "Paste from Clipboard", "Ctrl+V", nullptr, kMenuStarter},
+        {"Edit", "Rotate", "Rotate", "Ctrl+R", nullptr, kMenuStarter},
+        {"Edit", "Scale", "Scale", "Ctrl+G", nullptr, kMenuStarter},
+        {"Edit", "SelectAll", "Select All", "Ctrl+A", Nothing, kMenuDisabled | kMenuSeparatorBefore},
+        {"Edit", "SelectW", "Select Window", "Ctrl+W", Nothing, kMenuDisabled},
+        {"Edit", "UnlockAll", "Unlock All", "Ctrl+U", Nothing, kMenuDisabled},
+
+        {"View", "AnimR", "Animated Rotation", "", nullptr, kMenuStarter},
+        {"View", "Grid", "Grid Spacing", "F5", nullptr, kMenuStarter},
         {"View", "GridOnOff", "Grid On/Off", "F6", GridOnOff_Click, kMenuCheckable},
-        {"View", "Limits", "Limits", "F7", Nothing, kMenuDisabled},
-        {"View", "Pan", "Pan", "F2", Nothing, kMenuDisabled},
+        {"View", "Limits", "Limits", "F7", nullptr, kMenuStarter},
+        {"View", "Pan", "Pan", "F2", nullptr, kMenuStarter},
         {"View", "ResetZP", "Reset Zoom and Pan", "F11", ResetZP_Click, kMenuPlain},
-        {"View", "Snap", "Snap Width", "F8", Nothing, kMenuDisabled},
+        {"View", "Snap", "Snap Width", "F8", nullptr, kMenuStarter},
         {"View", "SnapOnOff", "Snap Off/X/Y/Both", "F9", SnapOnOff_Click, kMenuPlain},
-        {"View", "What", "What is it", "Ctrl+J", Nothing, kMenuDisabled},
+        {"View", "What", "What is it", "Ctrl+J", nullptr, kMenuStarter},
         {"View", "ZoomOut", "Zoom Out", "F3", ZoomOut_Click, kMenuPlain},
         {"View", "ZoomIn", "Zoom In", "F4", ZoomIn_Click, kMenuPlain},
 
-        {"Draw", "TracePix", "Trace Picture", "", Nothing, kMenuDisabled},
+        {"Draw/Arc", "Arc", "Center point, Start point, Angle     A 1", "", nullptr, kMenuStarter},
+        {"Draw/Arc", "Arc2", "Start point, Center point, Angle     A 2", "", nullptr, kMenuStarter},
+        {"Draw/Arc", "Arc3", "Start point, End point, Center        A 3", "", nullptr, kMenuStarter},
+        {"Draw/Array", "ArrayPol", "Polar                A P", "", nullptr, kMenuStarter},
+        {"Draw/Array", "ArrayRec", "Rectangular      A R", "", nullptr, kMenuStarter},
+        {"Draw", "Circle", "Circle                                      C", "", nullptr, kMenuStarter},
+        {"Draw", "Dial", "Dial && Meter Scale Design", "Ctrl+D", Nothing, kMenuDisabled},
+        {"Draw", "Dimension", "Dimension                                D", "", nullptr, kMenuStarter},
+        {"Draw", "Line", "Line                                         L", "", nullptr, kMenuStarter},
+        {"Draw", "Shape", "Shape                                       S", "", Shape_Click, kMenuPlain},
+        {"Draw", "Text", "Text                                         T", "", nullptr, kMenuStarter},
+        {"Draw", "TracePix", "Trace Picture", "", nullptr, kMenuStarter | kMenuSeparatorBefore},
         {"Draw", "RmvTrcedPix", "Remove Traced Picture", "", RmvTrcedPix_Click, kMenuPlain},
 
         // The colour and line-type keys (Shift+W, Shift+S, ...) are the key
@@ -66,10 +103,23 @@ const std::vector<MenuRow>& MenuTable() {
         {"Settings/Color", "Cyan", "Cyan                       Shft+C", "", [](App& a) { ColorItem_Click(a, 7); }, kMenuCheckable},
         {"Settings/Color", "Blue", "Blue                        Shft+B", "", [](App& a) { ColorItem_Click(a, 5); }, kMenuCheckable},
         {"Settings/Color", "Magenta", "Magenta                 Shft+M", "", [](App& a) { ColorItem_Click(a, 6); }, kMenuCheckable},
+        {"Settings", "Hidden", "Hidden Line Settings", "F12", nullptr, kMenuStarter},
         {"Settings/Line Type", "Continuous", "Continuous (Solid)          Shft+S   or", "Shift+F12", [](App& a) { LineTypeItem_Click(a, 0); }, kMenuCheckable},
         {"Settings/Line Type", "Dashed", "Dashed (Hidden)           Shft+H   or", "Ctrl+F12", [](App& a) { LineTypeItem_Click(a, 1); }, kMenuCheckable},
         {"Settings", "Line_Type_Reverts", "Line Type Reverts to Solid After one line", "Ctrl+Shift+F12", LineTypeReverts_Click, kMenuCheckable},
+        {"Settings", "PlotSc", "Plot Scale", "Ctrl+F3", nullptr, kMenuStarter},
+        {"Settings", "ShapeLib", "Shape Library", "Ctrl+F4", ShapeLib_Click, kMenuPlain},
+        {"Settings", "TextH", "Text Height", "Ctrl+F5", nullptr, kMenuStarter},
         {"Settings", "Default_Settings", "Default Settings", "Ctrl+F6", DefaultBox_Click, kMenuSeparatorBefore},
+
+        {"Help", "HelpKeys", "Shortcut Keys", "F1", Nothing, kMenuDisabled},
+        {"Help", "HelpFiles", "Files Menu", "", Nothing, kMenuDisabled},
+        {"Help", "HelpEdit", "Edit Menu", "", Nothing, kMenuDisabled},
+        {"Help", "HelpView", "View Menu", "", Nothing, kMenuDisabled},
+        {"Help", "HelpDraw", "Draw Menu", "", Nothing, kMenuDisabled},
+        {"Help", "HelpSettings", "Settings Menu", "", Nothing, kMenuDisabled},
+        {"Help", "HelpHelp", "Help Menu", "Ctrl+F1", Nothing, kMenuDisabled},
+        {"Help", "HelpShapes", "Shape and Font Files", "", Nothing, kMenuDisabled},
     };
     return rows;
 }
@@ -81,6 +131,15 @@ const MenuRow* FindMenuRow(const std::string& id) {
     return nullptr;
 }
 
+bool MenuRowEnabledAtStart(const MenuRow& row) {
+    if (row.flags & kMenuDisabled) return false;
+    if (row.flags & kMenuStarter) return StarterReady(row.id);
+    return true;
+}
+
 void MenuClick(App& app, const std::string& id) {
-    if (const MenuRow* r = FindMenuRow(id)) r->click(app);
+    const MenuRow* r = FindMenuRow(id);
+    if (!r) return;
+    if (r->flags & kMenuStarter) RunStarter(app, r->id);
+    else if (r->click) r->click(app);
 }

@@ -14,6 +14,7 @@ enum MenuFlags : unsigned {
     kMenuHidden = 2,         // hidden until filled (recent files)
     kMenuDisabled = 4,       // disabled at start
     kMenuSeparatorBefore = 8,
+    kMenuStarter = 16,       // runs the starter of the command named by the id
 };
 
 struct MenuRow {
@@ -21,7 +22,7 @@ struct MenuRow {
     const char* id;          // the entry's id for the platform calls
     const char* caption;     // caption as shown, blanks included
     const char* key;         // accelerator ("Ctrl+N", "Shift+F12"), "" for none
-    void (*click)(App&);     // what the entry does
+    void (*click)(App&);     // what the entry does (nullptr for starter rows)
     unsigned flags;          // MenuFlags
 };
 
@@ -30,6 +31,8 @@ const std::vector<std::string>& MenuBarCaptions();
 const std::vector<MenuRow>& MenuTable();
 // Looks up a row; nullptr when there is none.
 const MenuRow* FindMenuRow(const std::string& id);
+// Whether the entry is enabled when the window opens.
+bool MenuRowEnabledAtStart(const MenuRow& row);
 // Runs the entry's handler; unknown ids do nothing.
 void MenuClick(App& app, const std::string& id);
 

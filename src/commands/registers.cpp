@@ -3,11 +3,14 @@
 // direction of a vector. Called by every command and the key handlers.
 #include "commands/registers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 
 #include "app.h"
 #include "commands/menu.h"
+#include "model/numbers.h"
+#include "view/browser.h"
 #include "view/redraw.h"
 
 // Commands whose end leaves something for Undo to reverse.
@@ -69,6 +72,7 @@ void CancelCommand(App& app, int redraw) {
         c.UndoCount = 0;
         app.ui.MenuSetEnabled(kMenuUndo, false);
     }
+    if (c.CurCommand == "Shape" && app.browser.ShapeList.visible) HideShapeList(app);
     c.CurCommand = "None";
     c.WindowSelect = "None";
     c.CmdStep.clear();
@@ -96,4 +100,12 @@ double VectorAngle(const App& app, double dx, double dy) {
     if (dx > 0 && dy < 0) a += 2 * pi;
     if (dx < 0) a += pi;
     return a;
+}
+
+std::string FormatDecimals(const std::string& number, int n) {
+    double v = LeadingNumber(number);
+    std::string t = GeneralNumber(v);
+    if (t.find('.') == std::string::npos) t += '.';
+    if (n > 0) t.append(static_cast<size_t>(n), '0');
+    return t.substr(0, t.find('.') + 1 + static_cast<size_t>(std::max(n, 0)));
 }

@@ -27,6 +27,7 @@ struct Registers {
     std::string UndoOp = "None";     // last undoable operation
     int16_t UndoCount = 0;           // selection entries it worked on
     int16_t ArcKeyPending = 0;       // 65 while the A prefix key waits
+    double TypedValue = 0;           // the last single number typed (an answer with a comma leaves it)
     std::string PromptFiller;        // blanks at least 9000 twips wide, built at start-up
     std::string PromptText;          // the prompt last written on the prompt line, "" after a reset
     double PromptBoxLeft = -1;       // left of the input box under which "TAB to Enter" stands (twips), -1 when hidden
@@ -44,3 +45,6 @@ void RepaintPrompt(App& app);
 void BuildPromptFiller(App& app);
 // Direction of (dx, dy) in [0, 2pi).
 double VectorAngle(const App& app, double dx, double dy);
+// A number's shortest text with exactly n decimals, cut (not rounded) after
+// them: 2 with 3 gives "2.000", 12 with 0 gives "12.".
+std::string FormatDecimals(const std::string& number, int n);

@@ -4,6 +4,8 @@
 #pragma once
 #include <string>
 
+#include "model/undo.h"
+
 struct App;
 
 struct Shell {
@@ -14,7 +16,7 @@ struct Shell {
 
 // The data files beside the program.
 inline constexpr const char* kDefaultsFileName = "Zarnic-Default.dat";
-inline constexpr const char* kUndoFileName = "Zarnic-Text-Undo.dat";
+inline constexpr const char* kUndoFileName = kTextUndoFileName;
 
 // Start-up: programFolder is where the program runs from (ending in kSep or
 // not); the drawing area is widthTw x heightTw twips.

@@ -18,6 +18,18 @@ enum class MsgAnswer { OK, Yes, No, Cancel };
 // the window copies them to its widgets whenever it is shown or synced.
 enum class DialogId { OpenF, SaveAs, Zarnic2 };
 
+// A control laid over the drawing area: a list box of text rows (ShapeList,
+// Help1) or a button (ShapeClose). The core keeps its values; the window
+// shows them whenever the core calls ShowControl.
+struct ControlBox {
+    bool visible = false;        // shown over the drawing area
+    double left = 0, top = 0;    // position on the drawing area (twips)
+    double width = 0, height = 0;  // size (twips)
+    std::vector<std::string> rows;  // list rows, in order (list boxes)
+    std::string caption;         // the button's caption (buttons)
+    double fontPoints = 9;       // size of the list's fixed-pitch font (points)
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -57,6 +69,12 @@ public:
     virtual void InputBoxShow(double leftTw, double topTw, double widthTw, double heightTw,
                               const std::string& text) = 0;
     virtual void InputBoxHide() = 0;
+    // The box's text as the user left it, and setting it (the rejection
+    // empties it). FocusInputBox gives the visible box the focus again.
+    virtual std::string InputBoxText() = 0;
+    virtual void InputBoxSetText(const std::string& text) = 0;
+    virtual bool InputBoxVisible() = 0;
+    virtual void FocusInputBox() = 0;
     // Gives the focus to the key catcher `Text1`.
     virtual void FocusKeyCatcher() = 0;
 
@@ -66,6 +84,10 @@ public:
     virtual void ShowDialog(DialogId id, bool visible) = 0;
     virtual void SyncDialog(DialogId id) = 0;
     virtual void FocusDialog(DialogId id, const std::string& control) = 0;
+
+    // Shows, hides, places and fills a control over the drawing area by its
+    // name ("ShapeList", "ShapeClose", "Help1").
+    virtual void ShowControl(const std::string& name, const ControlBox& box) = 0;
 
     virtual void ClipboardClear() = 0;
     // Ends the run after the current event.

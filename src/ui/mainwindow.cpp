@@ -4,8 +4,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QPainter>
 #include <QMouseEvent>
 #include <QScreen>
@@ -14,7 +17,10 @@
 
 #include "commands/keys.h"
 #include "commands/menu.h"
+#include "commands/pointer.h"
 #include "commands/shell.h"
+#include "commands/typed.h"
+#include "view/browser.h"
 #include "ui/filewindows.h"
 #include "ui/zarnic2.h"
 #include "view/redraw.h"
@@ -23,7 +29,7 @@
 // ---- drawing area -------------------------------------------------------
 
 DrawingArea::DrawingArea(App& app, QWidget* parent) : QWidget(parent), app_(app) {
-    setFocusPolicy(Qt::StrongFocus);
+    setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(640, 400);
     setMouseTracking(true);  // the cross-hair follows the pointer without a button
@@ -76,7 +82,13 @@ static int ClassicKeyCode(const QKeyEvent* e) {
     return 0;
 }
 
-void DrawingArea::keyPressEvent(QKeyEvent* e) {
+KeyCatcher::KeyCatcher(App& app, QWidget* parent) : QWidget(parent), app_(app) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 1, 1);
+}
+
+void KeyCatcher::keyPressEvent(QKeyEvent* e) {
     int code = ClassicKeyCode(e);
     if (code == 0) {
         QWidget::keyPressEvent(e);
@@ -93,15 +105,35 @@ void DrawingArea::resizeEvent(QResizeEvent* e) {
     mw->MeasureArea();
     FitZoomOnly(app_);
     ScreenRedraw(app_, 1);
+    PlaceListBoxes(app_);
 }
 
 static double TwipsOf(double logicalPx, double dpi) { return logicalPx * kTwipsPerInch / dpi; }
+
+static int ButtonCode(Qt::MouseButton b) {
+    switch (b) {
+    case Qt::LeftButton: return kButtonLeft;
+    case Qt::RightButton: return kButtonRight;
+    case Qt::MiddleButton: return kButtonMiddle;
+    default: return 0;
+    }
+}
 
 void DrawingArea::mouseMoveEvent(QMouseEvent* e) {
     auto* mw = qobject_cast<MainWindow*>(window());
     if (!mw || !app_.shell.Started) return;
     QPointF p = e->position();
-    TrackCursor(app_, static_cast<float>(TwipsOf(p.x(), mw->Dpi())), static_cast<float>(TwipsOf(p.y(), mw->Dpi())));
+    Form_MouseMove(app_, ButtonCode(e->button()), ShiftState(e->modifiers()),
+                   static_cast<float>(TwipsOf(p.x(), mw->Dpi())), static_cast<float>(TwipsOf(p.y(), mw->Dpi())));
+}
+
+void DrawingArea::mousePressEvent(QMouseEvent* e) {
+    auto* mw = qobject_cast<MainWindow*>(window());
+    int button = ButtonCode(e->button());
+    if (!mw || !app_.shell.Started || button == 0) return;
+    QPointF p = e->position();
+    Form_MouseDown(app_, button, ShiftState(e->modifiers()), static_cast<float>(TwipsOf(p.x(), mw->Dpi())),
+                   static_cast<float>(TwipsOf(p.y(), mw->Dpi())));
 }
 
 void DrawingArea::wheelEvent(QWheelEvent* e) {
@@ -115,6 +147,20 @@ void DrawingArea::wheelEvent(QWheelEvent* e) {
     QPointF p = e->position();
     if (steps != 0) WheelZoom(app_, steps, TwipsOf(p.x(), mw->Dpi()), TwipsOf(p.y(), mw->Dpi()));
     e->accept();
+}
+
+void InputBox::HideQuietly() {
+    quiet_ = true;
+    hide();
+    quiet_ = false;
+}
+
+void InputBox::focusOutEvent(QFocusEvent* e) {
+    QLineEdit::focusOutEvent(e);
+    // A menu opening or another window coming up is not an answer.
+    Qt::FocusReason r = e->reason();
+    if (quiet_ || r == Qt::PopupFocusReason || r == Qt::ActiveWindowFocusReason) return;
+    Text2_LostFocus(app_);
 }
 
 void InputBox::keyPressEvent(QKeyEvent* e) {
@@ -136,8 +182,10 @@ MainWindow::MainWindow(const std::string& dataFolder)
     setWindowTitle("Zarnic");
     area_ = new DrawingArea(*app_, this);
     setCentralWidget(area_);
+    keys_ = new KeyCatcher(*app_, area_);
     input_ = new InputBox(*app_, area_);
     input_->hide();
+    BuildLists();
     BuildMenus();
     openf_ = new OpenFWindow(*app_, this);
     saveas_ = new SaveAsWindow(*app_, this);
@@ -170,6 +218,72 @@ void MainWindow::RequestQuit() {
     QTimer::singleShot(0, this, [this] { close(); });
 }
 
+// The shape list, its Cancel button and Help1: hidden until the core shows
+// them. They take no focus, so the key catcher or the input box keeps it; a
+// row click commits a standing answer first (CommitThenClick), as a click on
+// another control does.
+void MainWindow::BuildLists() {
+    QFont mono("Courier New", 9);
+    mono.setStyleHint(QFont::TypeWriter);
+    mono.setFixedPitch(true);
+    auto makeList = [&](void (*click)(App&, int)) {
+        auto* list = new QListWidget(area_);
+        list->setFocusPolicy(Qt::NoFocus);
+        list->setFont(mono);
+        list->hide();
+        connect(list, &QListWidget::clicked, this, [this, click](const QModelIndex& index) {
+            int row = index.row();
+            // After the click is over: the handler may empty and refill the list.
+            QTimer::singleShot(0, this, [this, click, row] { CommitThenClick(*app_, click, row); });
+        });
+        return list;
+    };
+    shapeList_ = makeList(ShapeList_Click);
+    help1_ = makeList(Help1_Click);
+    shapeClose_ = new QPushButton(area_);
+    shapeClose_->setFocusPolicy(Qt::NoFocus);
+    shapeClose_->hide();
+    connect(shapeClose_, &QPushButton::clicked, this, [this] { ShapeClose_Click(*app_); });
+}
+
+QWidget* MainWindow::Control(const std::string& name) const {
+    if (name == kShapeListName) return shapeList_;
+    if (name == kShapeCloseName) return shapeClose_;
+    if (name == kHelp1Name) return help1_;
+    return nullptr;
+}
+
+void MainWindow::ShowControl(const std::string& name, const ControlBox& box) {
+    QWidget* w = Control(name);
+    if (!w) return;
+    if (!box.visible) {
+        w->hide();
+        return;
+    }
+    w->setGeometry(ToPixels(box.left), ToPixels(box.top), std::max(1, ToPixels(box.width)),
+                   std::max(1, ToPixels(box.height)));
+    if (auto* list = qobject_cast<QListWidget*>(w)) {
+        QFont f = list->font();
+        if (f.pointSizeF() != box.fontPoints && box.fontPoints > 0) {
+            f.setPointSizeF(box.fontPoints);
+            list->setFont(f);
+        }
+        QStringList rows;
+        rows.reserve(static_cast<int>(box.rows.size()));
+        for (const std::string& r : box.rows) rows << Q(r);
+        QStringList now;
+        for (int i = 0; i < list->count(); ++i) now << list->item(i)->text();
+        if (rows != now) {
+            list->clear();
+            list->addItems(rows);
+        }
+    } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+        button->setText(Q(box.caption));
+    }
+    w->show();
+    w->raise();
+}
+
 void MainWindow::BuildMenus() {
     QHash<QString, QMenu*> menus;
     for (const std::string& top : MenuBarCaptions()) menus[Q(top)] = menuBar()->addMenu(Q(top));
@@ -187,7 +301,7 @@ void MainWindow::BuildMenus() {
         if (*row.key) a->setShortcut(QKeySequence(row.key));
         a->setCheckable(row.flags & kMenuCheckable);
         a->setVisible(!(row.flags & kMenuHidden));
-        a->setEnabled(!(row.flags & kMenuDisabled));
+        a->setEnabled(MenuRowEnabledAtStart(row));
         std::string id = row.id;
         connect(a, &QAction::triggered, this, [this, id, a] {
             // The core sets check marks itself; undo Qt's own toggle first.
@@ -212,7 +326,7 @@ void MainWindow::Start() {
                   static_cast<int>(std::lround(area_->height() * dpr)), dpi * dpr, 0);
     double w = area_->width() * kTwipsPerInch / dpi, h = area_->height() * kTwipsPerInch / dpi;
     Form_Load(*app_, dataFolder_, w, h);
-    area_->setFocus();
+    keys_->setFocus();
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {

@@ -13,7 +13,11 @@
 
 class PanelWindow;
 
-// The drawing area; also the key catcher Text1 while no answer is asked.
+class QListWidget;
+class QPushButton;
+
+// The drawing area: the window's client area. It never takes the focus, so a
+// click on it leaves a standing question in the input box.
 class DrawingArea : public QWidget {
     Q_OBJECT
 public:
@@ -23,26 +27,46 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
-    void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
     void wheelEvent(QWheelEvent* e) override;
 
 private:
     App& app_;
 };
 
-// The input box: Enter and Escape go to the core.
+// The key catcher Text1: holds the focus whenever no answer is asked, so
+// the window receives the single-key shortcuts. Invisible, one pixel.
+class KeyCatcher : public QWidget {
+    Q_OBJECT
+public:
+    KeyCatcher(App& app, QWidget* parent);
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    bool focusNextPrevChild(bool) override { return false; }  // Tab stays here
+
+private:
+    App& app_;
+};
+
+// The input box Text2: Enter and Escape go to the core; losing the focus
+// (Enter, Tab, a click on another control) commits the answer.
 class InputBox : public QLineEdit {
     Q_OBJECT
 public:
     InputBox(App& app, QWidget* parent) : QLineEdit(parent), app_(app) {}
+    // Hides the box without committing its answer (the command reset).
+    void HideQuietly();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     App& app_;
+    bool quiet_ = false;
 };
 
 class MainWindow : public QMainWindow {
@@ -55,6 +79,11 @@ public:
     App& app() { return *app_; }
     DrawingArea* area() const { return area_; }
     InputBox* input() const { return input_; }
+    KeyCatcher* keyCatcher() const { return keys_; }
+    // The controls over the drawing area by their core names; nullptr for others.
+    QWidget* Control(const std::string& name) const;
+    // Shows a control as the core describes it.
+    void ShowControl(const std::string& name, const ControlBox& box);
     // Twips on the drawing area to logical pixels and back.
     double Dpi() const;
     // Device pixels per logical pixel (2 on a 2x screen).
@@ -72,6 +101,7 @@ protected:
 
 private:
     void BuildMenus();
+    void BuildLists();
     void Start();
 
     QtPlatform platform_;
@@ -79,6 +109,10 @@ private:
     std::string dataFolder_;
     DrawingArea* area_ = nullptr;
     InputBox* input_ = nullptr;
+    KeyCatcher* keys_ = nullptr;
+    QListWidget* shapeList_ = nullptr;
+    QPushButton* shapeClose_ = nullptr;
+    QListWidget* help1_ = nullptr;
     PanelWindow* openf_ = nullptr;
     PanelWindow* saveas_ = nullptr;
     PanelWindow* zarnic2_ = nullptr;

@@ -62,7 +62,8 @@ void QtPlatform::MenuSetVisible(const std::string& id, bool visible) {
     if (QAction* a = Action(id)) a->setVisible(visible);
 }
 void QtPlatform::MenuSetCaption(const std::string& id, const std::string& caption) {
-    if (QAction* a = Action(id)) a->setText(Q(caption));
+    // Captions set at run time are plain text: an "&" in a file name is shown, not a mnemonic.
+    if (QAction* a = Action(id)) a->setText(Q(caption).replace("&", "&&"));
 }
 
 void QtPlatform::SurfaceText(Surface& s, double xTw, double yTw, const std::string& text, uint32_t rgb) {
@@ -147,13 +148,31 @@ void QtPlatform::InputBoxShow(double leftTw, double topTw, double widthTw, doubl
 }
 
 void QtPlatform::InputBoxHide() {
-    QLineEdit* box = main_.input();
+    InputBox* box = main_.input();
     bool hadFocus = box->hasFocus();
-    box->hide();
-    if (hadFocus) main_.area()->setFocus();
+    // The key catcher takes the focus before the box goes, so hiding it
+    // commits nothing.
+    if (hadFocus) {
+        box->HideQuietly();
+        main_.keyCatcher()->setFocus();
+    } else {
+        box->hide();
+    }
 }
 
-void QtPlatform::FocusKeyCatcher() { main_.area()->setFocus(); }
+std::string QtPlatform::InputBoxText() { return S(main_.input()->text()); }
+
+void QtPlatform::InputBoxSetText(const std::string& text) { main_.input()->setText(Q(text)); }
+
+bool QtPlatform::InputBoxVisible() { return main_.input()->isVisible(); }
+
+void QtPlatform::FocusInputBox() {
+    if (main_.input()->isVisible()) main_.input()->setFocus();
+}
+
+void QtPlatform::ShowControl(const std::string& name, const ControlBox& box) { main_.ShowControl(name, box); }
+
+void QtPlatform::FocusKeyCatcher() { main_.keyCatcher()->setFocus(); }
 
 void QtPlatform::ShowDialog(DialogId id, bool visible) {
     PanelWindow* w = dialogs_.value(static_cast<int>(id), nullptr);
@@ -165,7 +184,7 @@ void QtPlatform::ShowDialog(DialogId id, bool visible) {
         w->activateWindow();
     } else {
         w->hide();
-        main_.area()->setFocus();
+        main_.keyCatcher()->setFocus();
     }
 }
 

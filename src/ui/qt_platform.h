@@ -30,6 +30,11 @@ public:
     void InputBoxShow(double leftTw, double topTw, double widthTw, double heightTw,
                       const std::string& text) override;
     void InputBoxHide() override;
+    std::string InputBoxText() override;
+    void InputBoxSetText(const std::string& text) override;
+    bool InputBoxVisible() override;
+    void FocusInputBox() override;
+    void ShowControl(const std::string& name, const ControlBox& box) override;
     void FocusKeyCatcher() override;
     void ShowDialog(DialogId id, bool visible) override;
     void SyncDialog(DialogId id) override;

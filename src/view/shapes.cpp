@@ -63,7 +63,12 @@ bool EndsWithDwg(const std::string& name) {
     return ext == ".dwg";
 }
 
-// Alphabetical without regard to case, as a sorted list box keeps its rows.
+void ShapeListFailed(App& app, const std::string& message) {
+    app.ui.MsgBox(message, MsgButtons::OK, MsgIcon::None, "");
+}
+
+}  // namespace
+
 bool ListOrder(const std::string& a, const std::string& b) {
     auto lower = [](unsigned char c) { return std::tolower(c); };
     bool less = std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
@@ -73,11 +78,20 @@ bool ListOrder(const std::string& a, const std::string& b) {
     return less || (!more && a < b);
 }
 
-void ShapeListFailed(App& app, const std::string& message) {
-    app.ui.MsgBox(message, MsgButtons::OK, MsgIcon::None, "");
+int ListDrawingFiles(const std::string& folder, std::vector<std::string>& names) {
+    names.clear();
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return errno != 0 ? errno : -1;
+    while (dirent* e = ::readdir(dir)) {
+        std::string name = e->d_name;
+        if (!EndsWithDwg(name)) continue;
+        struct stat fs {};
+        if (::stat((folder + name).c_str(), &fs) != 0 || !S_ISREG(fs.st_mode)) continue;
+        names.push_back(name);
+    }
+    ::closedir(dir);
+    return 0;
 }
-
-}  // namespace
 
 void LoadNewShapes(App& app) {
     Shapes& sh = app.shapes;
@@ -88,24 +102,18 @@ void LoadNewShapes(App& app) {
         ShapeListFailed(app, kMsgShapePath);
         return;
     }
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir) {
-        ShapeListFailed(app, kMsgShapeUnknownA + std::to_string(errno) + kMsgShapeUnknownB);
+    std::vector<std::string> names;
+    if (int err = ListDrawingFiles(folder, names); err != 0) {
+        ShapeListFailed(app, kMsgShapeUnknownA + std::to_string(err) + kMsgShapeUnknownB);
         return;
     }
-    bool anyDrawing = false;
+    bool anyDrawing = !names.empty();
     const std::string& prefix = app.dwg.ShapePrefix;
-    while (dirent* e = ::readdir(dir)) {
-        std::string name = e->d_name;
-        if (!EndsWithDwg(name)) continue;
-        struct stat fs {};
-        if (::stat((folder + name).c_str(), &fs) != 0 || S_ISDIR(fs.st_mode)) continue;
-        anyDrawing = true;
+    for (const std::string& name : names) {
         if (name.substr(0, 2) != prefix) continue;
         if (name.compare(0, 4, "ScU-") == 0) continue;  // work files of the library never enter the list
         sh.List1.push_back(name);
     }
-    ::closedir(dir);
     if (!anyDrawing) {
         ShapeListFailed(app, kMsgNoShapes);
         return;

@@ -67,6 +67,13 @@ std::string ShapeFolder(App& app);
 // or cannot be read. A file changed on disk is read again.
 std::shared_ptr<const ShapeFile> FindShapeFile(App& app, const std::string& name);
 
+// The ordinary files of a folder whose names end in ".dwg" (any case), in
+// the order the file system gives them. 0, or the error number when the
+// folder cannot be read.
+int ListDrawingFiles(const std::string& folder, std::vector<std::string>& names);
+// The order of the hidden sorted list List1: alphabetical without regard to
+// case, ties broken by the exact text.
+bool ListOrder(const std::string& a, const std::string& b);
 // Rebuilds the hidden list and the shape list file from the folder.
 void LoadNewShapes(App& app);
 

@@ -279,24 +279,3 @@ void PanRightClick(App& app, float sx, float sy) {
     d.PanY = RoundHalfEven((c.Pt2.y - c.Pt1.y) * d.Zoom + d.PanY);
     CancelCommand(app, 1);
 }
-
-// ---- the cursor -------------------------------------------------------------------------
-
-bool TrackCursor(App& app, float sx, float sy) {
-    // The prompt band at the top of the area belongs to the prompt line.
-    float band = static_cast<float>(3.42e6 / app.view.ViewHeight);
-    if (sy < band) return false;
-    Point2& p0 = app.cmd.Pt0;
-    double x = p0.x, y = p0.y;
-    SnapToDrawing(app, sx, sy, x, y);
-    if (x == p0.x && y == p0.y) return false;
-    if (!app.cmd.WindowDragOn) {
-        DrawCrossHair(app, x, y);
-        DrawCrossHair(app, p0.x, p0.y);
-    }
-    p0.x = x;
-    p0.y = y;
-    WriteReadout(app, x, y);
-    app.ui.SurfaceChanged();
-    return true;
-}

@@ -78,7 +78,3 @@ void WheelZoom(App& app, int steps, double sx, double sy);
 // Pan's clicks: the first point, then the second point that ends the command.
 void PanLeftClick(App& app, float sx, float sy);
 void PanRightClick(App& app, float sx, float sy);
-// The pointer moved over the drawing area (twips): outside the prompt band
-// the cross-hair follows the snapped point, Pt0 takes it and the readout is
-// rewritten. True when the point changed.
-bool TrackCursor(App& app, float sx, float sy);

@@ -52,6 +52,11 @@ public:
         inputVisible = true; inputLeft = l; inputTop = t; inputWidth = w; inputHeight = h; inputText = text;
     }
     void InputBoxHide() override { inputVisible = false; }
+    std::string InputBoxText() override { return inputText; }
+    void InputBoxSetText(const std::string& t) override { inputText = t; }
+    bool InputBoxVisible() override { return inputVisible; }
+    void FocusInputBox() override { ++inputFocus; }
+    void ShowControl(const std::string& name, const ControlBox& box) override { controls[name] = box; }
     void FocusKeyCatcher() override { ++keyCatcherFocus; }
     void ShowDialog(DialogId id, bool visible) override { dialogVisible[id] = visible; dialogLog.push_back({id, visible}); }
     void SyncDialog(DialogId id) override { ++syncs[id]; }
@@ -78,6 +83,8 @@ public:
     double inputLeft = 0, inputTop = 0, inputWidth = 0, inputHeight = 0;
     std::string inputText;
     int keyCatcherFocus = 0;
+    int inputFocus = 0;                       // times the box was given the focus again
+    std::map<std::string, ControlBox> controls;  // controls as last shown
     std::map<DialogId, bool> dialogVisible;
     std::vector<std::pair<DialogId, bool>> dialogLog;
     std::map<DialogId, int> syncs;

@@ -76,8 +76,8 @@ private slots:
     }
 
     void shiftKeyInKeyCatcherSetsColour() {
-        w_->area()->setFocus();
-        QTest::keyClick(w_->area(), Qt::Key_B, Qt::ShiftModifier);
+        QVERIFY(w_->keyCatcher()->hasFocus());
+        QTest::keyClick(w_->keyCatcher(), Qt::Key_B, Qt::ShiftModifier);
         QCOMPARE(int(w_->app().dwg.CurColor), 5);
     }
 

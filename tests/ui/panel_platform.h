@@ -26,6 +26,11 @@ public:
     void SetWindowColors(uint32_t, uint32_t) override {}
     void InputBoxShow(double, double, double, double, const std::string&) override {}
     void InputBoxHide() override {}
+    std::string InputBoxText() override { return ""; }
+    void InputBoxSetText(const std::string&) override {}
+    bool InputBoxVisible() override { return false; }
+    void FocusInputBox() override {}
+    void ShowControl(const std::string&, const ControlBox&) override {}
     void FocusKeyCatcher() override {}
     void ShowDialog(DialogId id, bool visible) override {
         PanelWindow* w = Window(id);

@@ -1,0 +1,30 @@
+// Pointer input: the button-press handler that routes a click to the running
+// command through the click table, the move handler that keeps the
+// cross-hair, the readout and the previews up to date, and the three previews
+// drawn by inverting pixels (rubber-band line, rubber-band circle, selection
+// window). Called by the Qt drawing area; the commands' click handlers are
+// rows of the table in pointer.cpp.
+#pragma once
+
+struct App;
+struct Point2;
+
+enum MouseButton { kButtonLeft = 1, kButtonRight = 2, kButtonMiddle = 4 };
+enum MouseShift { kShiftKey = 1, kCtrlKey = 2 };
+
+// A click on the drawing area: button code, modifier mask, position (twips).
+void Form_MouseDown(App& app, int button, int shift, float x, float y);
+// The pointer moved over the drawing area (twips).
+void Form_MouseMove(App& app, int button, int shift, float x, float y);
+
+// The rubber-band line from p to q with its R and Theta readout.
+void RubberBandLine(App& app, const Point2& p, const Point2& q);
+// The rubber-band circle about c through p (not while CircleBandOff).
+void RubberBandCircle(App& app, const Point2& c, const Point2& p);
+// The dotted selection window with corners Pt1 and Pt2.
+void DrawSelectWindow(App& app);
+// Moves c onto the perpendicular bisector of Pt3 (start) and Pt1 (end): the
+// centre of a three-point arc.
+void ConstrainArc3Centre(const App& app, Point2& c);
+// The middle button: the command named in RepeatCommand again.
+void RepeatLastCommand(App& app);

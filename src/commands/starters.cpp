@@ -1,0 +1,102 @@
+// The starter table: every command armed from a menu entry or a key, in the
+// order of the menus, with its exact prompt. Commands that arrive with later
+// parts of the program keep their rows here, marked kStartLater, so the
+// prompts stay in one place.
+#include "commands/starters.h"
+
+#include <vector>
+
+#include "app.h"
+#include "commands/registers.h"
+#include "model/numbers.h"
+
+namespace {
+
+std::string Blank(double v) { return " " + GeneralNumber(v); }
+
+std::string GridDefault(App& a) { return Blank(a.dwg.GridSpacing); }
+std::string LimitsDefault(App& a) { return Blank(a.dwg.LimLLX) + "," + GeneralNumber(a.dwg.LimLLY); }
+std::string SnapDefault(App& a) {
+    const Drawing& d = a.dwg;
+    return d.SnapY == 0 ? Blank(d.SnapX) : Blank(d.SnapX) + "," + GeneralNumber(d.SnapY);
+}
+// The stored pattern is dash + half gap and half gap; the user sees dash and gap.
+std::string HiddenDefault(App& a) {
+    const Drawing& d = a.dwg;
+    return GeneralNumber(d.HiddenDash - d.HiddenGap) + "," + GeneralNumber(2 * d.HiddenGap);
+}
+std::string PlotScaleDefault(App& a) { return GeneralNumber(a.dwg.PlotScale); }
+std::string TextHeightDefault(App& a) { return GeneralNumber(a.dwg.TextHeight); }
+
+void ClearPicks(App& a) {
+    a.sel.SelCount = 0;
+    a.sel.SelTally = 0;
+}
+void LimitsStep(App& a) { a.cmd.CmdStep = "LL"; }
+
+const std::vector<StarterRow>& Starters() {
+    static const std::vector<StarterRow> rows = {
+        // Draw
+        {"Arc", 0, nullptr, "Arc:  Left click CENTER point.", kStartLater, nullptr},
+        {"Arc2", 0, nullptr, "Arc:  Left click START point.", kStartLater, nullptr},
+        {"Arc3", 0, nullptr, "Arc:  Left click START point.", kStartLater, nullptr},
+        {"ArrayPol", 0, nullptr, "Array, Polar: Select an object.", kStartNoReset | kStartLater, nullptr},
+        {"ArrayRec", 0, nullptr, "Array, Rectangular: Select an object.", kStartNoReset | kStartLater, nullptr},
+        {"Circle", 1000, nullptr, "Circle:  Left click center.  Right click radius, or type DIAMETER.", kStartLater, nullptr},
+        {"Dimension", 0, nullptr, "Dimension:  Left Click the two points to be dimensioned.", kStartLater, nullptr},
+        {"Line", 1600, nullptr, "Line: Left click point(s).  Right click end. U undo, C close.", kStartLater, nullptr},
+        {"Text", 0, nullptr, "Text: Click location.", kStartLater, nullptr},
+        {"TracePix", 5000, nullptr, "File Name  ", kStartAlways | kStartNoReset, nullptr},
+        // Files
+        {"Insert", 0, nullptr, "Insert:  Click insertion point.", kStartLater, nullptr},
+        // Edit
+        {"Color", 0, nullptr, "Color: Select Object(s). Shift-Click for moar. Ctrl-Click to Deselect.", kStartLater, ClearPicks},
+        {"Copy", 0, nullptr, "Copy:  Select Object(s). Shift-Click for moar. Ctrl-Click to Deselect.       ", kStartLater, ClearPicks},
+        {"CopyToCB", 0, nullptr, "Copy to clipboard: Select objects.", kStartNoReset | kStartLater, nullptr},
+        {"CutToCB", 0, nullptr, "Cut to clipboard: Select objects.", kStartNoReset | kStartLater, nullptr},
+        {"Delete", 0, nullptr, "Delete: Select Object(s). Shift-Click for moar. Ctrl-Click to Deselect.", kStartLater, ClearPicks},
+        {"Change", 0, nullptr, "Select Dial/Meter, Line, Shape, or Text to be edited.", kStartNoReset | kStartLater, nullptr},
+        {"Flip", 0, nullptr, "Flip: Select Object(s).", kStartLater, nullptr},
+        {"Lock", 0, nullptr, "Lock:  Select Object(s).", kStartLater, ClearPicks},
+        {"Mirror", 0, nullptr, "Mirror: Select Object(s).", kStartLater, nullptr},
+        {"Move", 0, nullptr, "Move:  Select Object(s). Shift-Click for moar. Ctrl-Click to Deselect.   ", kStartLater, ClearPicks},
+        {"PasteFromCB", 0, nullptr, "Paste: Left-click the Destination Point.", kStartNoReset | kStartLater, nullptr},
+        {"Rotate", 0, nullptr, "Rotate:  Select Object(s). Shift-Click for moar. Ctrl-Click to Deselect.      ", kStartLater, ClearPicks},
+        {"Scale", 0, nullptr, "Scale:  Select Object(s). Shift-Click for moar. Ctrl-Click to Deselect.      ", kStartLater, ClearPicks},
+        // View
+        {"AnimR", 0, nullptr, "Animated Rotation: Select Object(s).", kStartLater, nullptr},
+        {"Grid", 1000, GridDefault, "Grid Spacing", kStartPlain, nullptr},
+        {"Limits", 1500, LimitsDefault, "Limits: Lower Left Corner (X,Y)", kStartPlain, LimitsStep},
+        {"Pan", 0, nullptr, "Pan.  Left click first point.  Right click second point.  You're moving the picture.", kStartPlain, nullptr},
+        {"Snap", 2000, SnapDefault, "Snap Step, Single number or X,Y", kStartPlain, nullptr},
+        {"What", 0, nullptr, "What is it:  Select one object.", kStartNoReset | kStartLater, nullptr},
+        // Settings
+        {"Hidden", 2000, HiddenDefault, "Hidden line: Dash,Gap", kStartAlways | kStartNoReset, nullptr},
+        {"PlotSc", 1000, PlotScaleDefault, "Enter new Plot Scale Factor.", kStartAlways, nullptr},
+        {"TextH", 1000, TextHeightDefault, "Enter new Text Height.", kStartAlways, nullptr},
+    };
+    return rows;
+}
+
+}  // namespace
+
+const StarterRow* FindStarter(const std::string& command) {
+    for (const StarterRow& r : Starters())
+        if (command == r.command) return &r;
+    return nullptr;
+}
+
+bool StarterReady(const std::string& command) {
+    const StarterRow* r = FindStarter(command);
+    return r && !(r->flags & kStartLater);
+}
+
+void RunStarter(App& app, const std::string& command) {
+    const StarterRow* r = FindStarter(command);
+    if (!r || (r->flags & kStartLater)) return;
+    if (!(r->flags & kStartAlways) && app.cmd.CurCommand != "None") return;
+    if (!(r->flags & kStartNoReset)) CancelCommand(app, 0);
+    if (r->prepare) r->prepare(app);
+    InputPrompt(app, r->boxWidth, r->defaultText ? r->defaultText(app) : std::string(), r->prompt);
+    app.cmd.CurCommand = r->command;
+}
