@@ -3,12 +3,11 @@
 // pixel by pixel, and the redraw's order and flags.
 #include <gtest/gtest.h>
 
-#include "commands/pointer.h"
-
 #include <cmath>
 #include <set>
 
 #include "commands/menu.h"
+#include "commands/pointer.h"
 #include "commands/registers.h"
 #include "fake_platform.h"
 #include "view/device.h"
