@@ -10,5 +10,6 @@ int main(int argc, char** argv) {
     failed += RunMainWindowTests(argc, argv) != 0;
     failed += RunZarnic2Tests(argc, argv) != 0;
     failed += RunFileWindowsTests(argc, argv) != 0;
+    failed += RunInteractionTests(argc, argv) != 0;
     return failed;
 }

@@ -4,3 +4,4 @@
 int RunMainWindowTests(int argc, char** argv);
 int RunZarnic2Tests(int argc, char** argv);
 int RunFileWindowsTests(int argc, char** argv);
+int RunInteractionTests(int argc, char** argv);
