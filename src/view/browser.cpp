@@ -209,8 +209,10 @@ void ShapeList_Click(App& app, int row) {
         ArmShape(app, app.dwg.ShapePrefix + sel);
         return;
     }
-    for (const Category& k : kCategories)
-        if (sel == k.heading) return;  // a heading only labels its group
+    // A heading row only labels its group. It is known by its place (two
+    // blanks, not four), so an empty heading or a symbol named like a
+    // heading is told apart.
+    if (b.ShapeList.rows[row].compare(0, 4, "    ") != 0) return;
     if (sel.rfind("Circle Conn", 0) == 0 || sel.rfind("Line Conn", 0) == 0) {
         HideShapeList(app);
         CancelCommand(app, 1);

@@ -6,24 +6,8 @@
 set -u
 prog=$1
 fix="$(cd "$(dirname "$0")/.." && pwd)/fixtures"
-fail() { echo "FAIL: $*"; cleanup; exit 1; }
-work=$(mktemp -d); rt=$(mktemp -d); chmod 700 "$rt"
-xpid=""; apid=""
-cleanup() {
-  [ -n "$apid" ] && kill "$apid" 2>/dev/null
-  [ -n "$xpid" ] && kill "$xpid" 2>/dev/null
-  wait 2>/dev/null; rm -rf "$work" "$rt"
-}
-for n in $(seq 0 20); do
-  disp=":$(( 300 + (RANDOM % 600) ))"
-  [ -e "/tmp/.X${disp#:}-lock" ] && continue
-  Xvfb "$disp" -screen 0 1400x1000x24 -nolisten tcp >/dev/null 2>&1 & xpid=$!
-  export DISPLAY=$disp
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-  xdpyinfo >/dev/null 2>&1 && break
-  kill "$xpid" 2>/dev/null; xpid=""
-done
-[ -n "$xpid" ] || fail "no Xvfb display"
+source "$(dirname "$0")/lib.sh"
+e2e_display
 
 dir="$work/bin"
 mkdir -p "$dir" "$work/boards"
@@ -33,13 +17,7 @@ cp "$fix/every_kind.dwg" "$work/boards/"
 printf '%s/\r\nevery_kind.dwg\r\n' "$work/boards" > "$dir/Zarnic_Last_Group_Open.dat"
 for _ in $(seq 9); do printf '\r\n\r\n' >> "$dir/Zarnic_Last_Group_Open.dat"; done
 
-XDG_RUNTIME_DIR=$rt QT_QPA_PLATFORM=xcb "$dir/zarnic" >"$work/log" 2>&1 & apid=$!
-WIN=""
-for _ in $(seq 100); do
-  WIN=$(xdotool search --onlyvisible --pid "$apid" 2>/dev/null | head -n 1)
-  [ -n "$WIN" ] && break; sleep 0.1
-done
-[ -n "$WIN" ] || fail "no window (log: $(cat "$work/log"))"
+start
 for _ in $(seq 50); do xdotool getwindowname "$WIN" | grep -q every_kind.dwg && break; sleep 0.1; done
 xdotool getwindowname "$WIN" | grep -q every_kind.dwg || fail "the drawing did not open: '$(xdotool getwindowname "$WIN")'"
 # The view fits the limits (F11), then the picture is taken.

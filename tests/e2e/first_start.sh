@@ -6,49 +6,14 @@
 set -u
 prog=$1
 fixture="$(cd "$(dirname "$0")/.." && pwd)/fixtures/example.dwg"
-fail() { echo "FAIL: $*"; cleanup; exit 1; }
-work=$(mktemp -d); rt=$(mktemp -d); chmod 700 "$rt"
-xpid=""; apid=""
-cleanup() {
-  [ -n "$apid" ] && kill "$apid" 2>/dev/null
-  [ -n "$xpid" ] && kill "$xpid" 2>/dev/null
-  wait 2>/dev/null; rm -rf "$work" "$rt"
-}
-for n in $(seq 0 20); do
-  disp=":$(( 300 + (RANDOM % 600) ))"
-  lock="/tmp/.X${disp#:}-lock"
-  [ -e "$lock" ] && continue
-  Xvfb "$disp" -screen 0 1400x1000x24 -nolisten tcp >/dev/null 2>&1 & xpid=$!
-  export DISPLAY=$disp
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-  xdpyinfo >/dev/null 2>&1 && break
-  kill "$xpid" 2>/dev/null; xpid=""
-done
-[ -n "$xpid" ] || fail "no Xvfb display"
+source "$(dirname "$0")/lib.sh"
+e2e_display
 
 mkdir -p "$work/bin"
 cp "$prog" "$work/bin/zarnic"
 # The installation's data: the stroke font's character drawings.
 cp "$(dirname "$prog")"/F-*.dwg "$work/bin/"
 dir="$work/bin"
-
-start() {
-  XDG_RUNTIME_DIR=$rt QT_QPA_PLATFORM=xcb "$dir/zarnic" >"$work/log" 2>&1 & apid=$!
-  WIN=""
-  for _ in $(seq 100); do
-    WIN=$(xdotool search --onlyvisible --pid "$apid" 2>/dev/null | head -n 1)
-    [ -n "$WIN" ] && break; sleep 0.1
-  done
-  [ -n "$WIN" ] || fail "no window (log: $(cat "$work/log"))"
-  sleep 1
-}
-caption() { xdotool getwindowname "$WIN"; }
-wait_caption() {
-  for _ in $(seq 50); do [ "$(caption)" = "$1" ] && return 0; sleep 0.1; done
-  return 1
-}
-key() { xdotool windowfocus --sync "$WIN" 2>/dev/null; xdotool key --clearmodifiers "$1"; }
-ended() { for _ in $(seq 50); do kill -0 "$apid" 2>/dev/null || return 0; sleep 0.1; done; return 1; }
 
 # 1. First start in an empty folder.
 start

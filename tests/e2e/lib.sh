@@ -1,0 +1,50 @@
+# Shared by the end-to-end tests: a private Xvfb display, a scratch folder
+# with cleanup, starting the program and finding its window, keys and the
+# caption. Source it after setting `prog`; then call e2e_display.
+work=$(mktemp -d); rt=$(mktemp -d); chmod 700 "$rt"
+xpid=""; apid=""; WIN=""
+cleanup() {
+  [ -n "$apid" ] && kill "$apid" 2>/dev/null
+  [ -n "$xpid" ] && kill "$xpid" 2>/dev/null
+  wait 2>/dev/null; rm -rf "$work" "$rt"
+}
+fail() { echo "FAIL: $*"; cleanup; exit 1; }
+
+# A display of its own, on a free number.
+e2e_display() {
+  for _ in $(seq 0 20); do
+    disp=":$(( 300 + (RANDOM % 600) ))"
+    [ -e "/tmp/.X${disp#:}-lock" ] && continue
+    Xvfb "$disp" -screen 0 1400x1000x24 -nolisten tcp >/dev/null 2>&1 & xpid=$!
+    export DISPLAY=$disp
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    xdpyinfo >/dev/null 2>&1 && return 0
+    kill "$xpid" 2>/dev/null; xpid=""
+  done
+  fail "no Xvfb display"
+}
+
+# Starts the program of folder $dir and waits for its window.
+start() {
+  XDG_RUNTIME_DIR=$rt QT_QPA_PLATFORM=xcb "$dir/zarnic" >"$work/log" 2>&1 & apid=$!
+  WIN=""
+  for _ in $(seq 100); do
+    WIN=$(xdotool search --onlyvisible --pid "$apid" 2>/dev/null | head -n 1)
+    [ -n "$WIN" ] && break; sleep 0.1
+  done
+  [ -n "$WIN" ] || fail "no window (log: $(cat "$work/log"))"
+  sleep 1
+}
+caption() { xdotool getwindowname "$WIN"; }
+wait_caption() {
+  for _ in $(seq 50); do [ "$(caption)" = "$1" ] && return 0; sleep 0.1; done
+  return 1
+}
+key() { xdotool windowfocus --sync "$WIN" 2>/dev/null; xdotool key --clearmodifiers "$@"; }
+type_text() { xdotool windowfocus --sync "$WIN" 2>/dev/null; xdotool type --delay 30 -- "$1"; }
+ended() { for _ in $(seq 50); do kill -0 "$apid" 2>/dev/null || return 0; sleep 0.1; done; return 1; }
+# A recent-file list naming one drawing.
+recent_list() {
+  printf '%s/\r\n%s\r\n' "$1" "$2" > "$dir/Zarnic_Last_Group_Open.dat"
+  for _ in $(seq 9); do printf '\r\n\r\n' >> "$dir/Zarnic_Last_Group_Open.dat"; done
+}
