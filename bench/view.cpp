@@ -15,6 +15,8 @@
 
 #include "app.h"
 #include "commands/pointer.h"
+#include "commands/registers.h"
+#include "commands/starters.h"
 #include "commands/shell.h"
 #include "model/dwgfile.h"
 #include "view/redraw.h"
@@ -39,6 +41,11 @@ public:
     void SetWindowColors(uint32_t, uint32_t) override {}
     void InputBoxShow(double, double, double, double, const std::string&) override {}
     void InputBoxHide() override {}
+    std::string InputBoxText() override { return ""; }
+    void InputBoxSetText(const std::string&) override {}
+    bool InputBoxVisible() override { return false; }
+    void FocusInputBox() override {}
+    void ShowControl(const std::string&, const ControlBox&) override {}
     void FocusKeyCatcher() override {}
     void ShowDialog(DialogId, bool) override {}
     void SyncDialog(DialogId) override {}
@@ -162,6 +169,24 @@ void BM_CrossHairMove(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CrossHairMove)->Unit(benchmark::kMicrosecond);
+
+// One pointer move while Pan drags its band across the full drawing: the
+// band erased and drawn again, the cross-hair moved, the readouts written.
+void BM_PointerMove_Pan(benchmark::State& state) {
+    App& app = *TheRig().app;
+    FitViewToLimits(app);
+    ScreenRedraw(app, 1);
+    RunStarter(app, "Pan");
+    Form_MouseDown(app, kButtonLeft, 0, 3000, 3000);
+    float x = 4000, y = 5000;
+    for (auto _ : state) {
+        x = x > 20000 ? 4000 : x + 300;  // a new snapped point at every step
+        y = y > 12000 ? 5000 : y + 170;
+        Form_MouseMove(app, 0, 0, x, y);
+    }
+    CancelCommand(app, 0);
+}
+BENCHMARK(BM_PointerMove_Pan)->Unit(benchmark::kMicrosecond);
 
 void BM_StartupFontAndShapes(benchmark::State& state) {
     App& app = *TheRig().app;
