@@ -184,6 +184,8 @@ MainWindow::MainWindow(const std::string& dataFolder)
     setCentralWidget(area_);
     keys_ = new KeyCatcher(*app_, area_);
     input_ = new InputBox(*app_, area_);
+    // A slim frame, so the box fits the prompt line's row.
+    input_->setStyleSheet("QLineEdit { padding: 0px 2px; border: 1px solid #808080; background: white; color: black; }");
     input_->hide();
     BuildLists();
     BuildMenus();

@@ -139,7 +139,8 @@ void QtPlatform::SetWindowColors(uint32_t background, uint32_t foreground) {
 void QtPlatform::InputBoxShow(double leftTw, double topTw, double widthTw, double heightTw,
                               const std::string& text) {
     QLineEdit* box = main_.input();
-    int h = std::max(main_.ToPixels(heightTw), box->sizeHint().height());
+    // The box keeps to its row: "TAB to Enter" stands 275 twips down, under it.
+    int h = std::max(main_.ToPixels(heightTw), std::min(box->sizeHint().height(), main_.ToPixels(275) - 1));
     box->setGeometry(main_.ToPixels(leftTw), main_.ToPixels(topTw), main_.ToPixels(widthTw), h);
     box->setText(Q(text));
     box->show();
