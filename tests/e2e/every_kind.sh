@@ -9,13 +9,9 @@ fix="$(cd "$(dirname "$0")/.." && pwd)/fixtures"
 source "$(dirname "$0")/lib.sh"
 e2e_display
 
-dir="$work/bin"
-mkdir -p "$dir" "$work/boards"
-cp "$prog" "$dir/zarnic"
-cp "$(dirname "$prog")"/F-*.dwg "$fix"/shapes/*.dwg "$dir/"
+e2e_folder
 cp "$fix/every_kind.dwg" "$work/boards/"
-printf '%s/\r\nevery_kind.dwg\r\n' "$work/boards" > "$dir/Zarnic_Last_Group_Open.dat"
-for _ in $(seq 9); do printf '\r\n\r\n' >> "$dir/Zarnic_Last_Group_Open.dat"; done
+recent_list "$work/boards" every_kind.dwg
 
 start
 for _ in $(seq 50); do xdotool getwindowname "$WIN" | grep -q every_kind.dwg && break; sleep 0.1; done

@@ -1,6 +1,6 @@
 # Shared by the end-to-end tests: a private Xvfb display, a scratch folder
 # with cleanup, starting the program and finding its window, keys and the
-# caption. Source it after setting `prog`; then call e2e_display.
+# caption. Source it after setting `prog` and `fix`; then call e2e_display.
 work=$(mktemp -d); rt=$(mktemp -d); chmod 700 "$rt"
 xpid=""; apid=""; WIN=""
 cleanup() {
@@ -43,6 +43,14 @@ wait_caption() {
 key() { xdotool windowfocus --sync "$WIN" 2>/dev/null; xdotool key --clearmodifiers "$@"; }
 type_text() { xdotool windowfocus --sync "$WIN" 2>/dev/null; xdotool type --delay 30 -- "$1"; }
 ended() { for _ in $(seq 50); do kill -0 "$apid" 2>/dev/null || return 0; sleep 0.1; done; return 1; }
+# The program's folder $dir with the program, the font's character drawings
+# and the test symbols, and a boards folder beside it.
+e2e_folder() {
+  dir="$work/bin"
+  mkdir -p "$dir" "$work/boards"
+  cp "$prog" "$dir/zarnic"
+  cp "$(dirname "$prog")"/F-*.dwg "$fix"/shapes/*.dwg "$dir/"
+}
 # A recent-file list naming one drawing.
 recent_list() {
   printf '%s/\r\n%s\r\n' "$1" "$2" > "$dir/Zarnic_Last_Group_Open.dat"

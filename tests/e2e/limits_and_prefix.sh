@@ -9,10 +9,7 @@ fix="$(cd "$(dirname "$0")/.." && pwd)/fixtures"
 source "$(dirname "$0")/lib.sh"
 e2e_display
 
-dir="$work/bin"
-mkdir -p "$dir" "$work/boards"
-cp "$prog" "$dir/zarnic"
-cp "$(dirname "$prog")"/F-*.dwg "$fix"/shapes/*.dwg "$dir/"
+e2e_folder
 cp "$fix/shapes/ScB-TestBox.dwg" "$dir/PCBoard.dwg"
 cp "$fix/example.dwg" "$work/boards/amp.dwg"
 recent_list "$work/boards" amp.dwg
