@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "commands/keys.h"
+#include "commands/menu.h"
 #include "commands/registers.h"
 #include "commands/typed.h"
 #include "fake_platform.h"
@@ -370,6 +371,16 @@ TEST_F(BrowserTest, AnEmptyBoxIsRefusedAndTheBrowserStays) {
         EXPECT_TRUE(t.fake.inputVisible);
         EXPECT_EQ(d().ShapePrefix, "Sc");
     }
+}
+
+TEST_F(BrowserTest, ACommandTakingOverClosesTheBrowser) {
+    AddFiles({"PCBoard.dwg"});
+    ShapeLib_Click(app());
+    ASSERT_TRUE(Shown(kHelp1Name).visible);
+    MenuClick(app(), "TextH");
+    EXPECT_EQ(app().cmd.CurCommand, "TextH");
+    EXPECT_FALSE(Shown(kHelp1Name).visible);
+    EXPECT_EQ(d().ShapePrefix, "Sc");
 }
 
 TEST_F(BrowserTest, ClickingAGroupRowTakesItsPrefix) {

@@ -73,6 +73,9 @@ void CancelCommand(App& app, int redraw) {
         app.ui.MenuSetEnabled(kMenuUndo, false);
     }
     if (c.CurCommand == "Shape" && app.browser.ShapeList.visible) HideShapeList(app);
+    // A command that takes over from the browser (Text Height, Plot Scale)
+    // does not leave its list standing over the drawing.
+    if (c.CurCommand == "ShapeLib" && app.browser.Help1.visible) HideLibrary(app);
     c.CurCommand = "None";
     c.WindowSelect = "None";
     c.CmdStep.clear();

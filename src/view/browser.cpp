@@ -126,14 +126,18 @@ void TakePrefix(App& app, const std::string& prefix) {
     LoadNewShapes(app);
     CancelCommand(app, 1);
     PrefixCaption(app);
-    // The rows stay: a row click that committed the box first reads its row after this.
-    app.browser.Help1.visible = false;
-    Show(app, kHelp1Name, app.browser.Help1);
+    HideLibrary(app);
 }
 
 }  // namespace
 
 // ---- the shape list -------------------------------------------------------------
+
+void HideLibrary(App& app) {
+    // The rows stay: a row click that committed the box first reads its row after this.
+    app.browser.Help1.visible = false;
+    Show(app, kHelp1Name, app.browser.Help1);
+}
 
 void HideShapeList(App& app) {
     app.browser.ShapeList.visible = false;

@@ -43,6 +43,8 @@ void ArmShape(App& app, const std::string& libraryName);
 void ShapeLib_Click(App& app);
 // The typed prefix, committed while "ShapeLib" runs.
 void ShapeLib_Answer(App& app, const std::string& text);
+// Hides the browser (the command reset of "ShapeLib").
+void HideLibrary(App& app);
 // A click on row `row` of Help1 while it shows the library.
 void Help1_Click(App& app, int row);
 
