@@ -3,10 +3,13 @@
 // that room's own header.
 #pragma once
 #include "commands/defaults_dialog.h"
+#include "commands/dimension.h"
+#include "commands/draw.h"
 #include "commands/filedialogs.h"
 #include "commands/registers.h"
 #include "commands/shell.h"
 #include "editing/selection.h"
+#include "editing/transform.h"
 #include "model/drawing.h"
 #include "model/recent.h"
 #include "model/settings.h"
@@ -28,7 +31,10 @@ struct App {
     FileState files;         // current file bookkeeping and the recent list
     View view;               // drawing-area size and fit scale
     Registers cmd;           // command registers
+    DrawState draw;          // the drawing commands' own steps
+    DimensionState dim;      // the Dimension command's points and choices
     Selection sel;           // selection list
+    Transforms xform;        // the values of the transforms (rotation angle)
     Shell shell;             // caption parts
     FileDialogs dlg;         // the open and Save As panels
     DefaultsPanel zarnic2;   // the Default Settings page

@@ -129,14 +129,17 @@ TEST_F(FrameworkTest, ArcPrefixWaitsForItsSecondKey) {
     Text1_KeyDown(app(), 'A', 0);
     EXPECT_EQ(c().ArcKeyPending, 65);
     EXPECT_EQ(c().PromptText, "Type 1, 2, 3, P, or R");
-    // C, D, L, T leave the waiting A alone; a digit takes it.
+    // C starts the Circle and leaves the waiting A alone: after Escape, a
+    // digit alone starts an Arc.
     Text1_KeyDown(app(), 'C', 0);
+    EXPECT_EQ(c().CurCommand, "Circle");
     EXPECT_EQ(c().ArcKeyPending, 65);
-    Text1_KeyDown(app(), 'T', 0);
-    EXPECT_EQ(c().ArcKeyPending, 65);
+    Text1_KeyDown(app(), 27, 0);
     Text1_KeyDown(app(), 98, 0);  // keypad 2
     EXPECT_EQ(c().ArcKeyPending, 0);
-    EXPECT_EQ(c().CurCommand, StarterReady("Arc2") ? "Arc2" : "None");
+    EXPECT_EQ(c().CurCommand, "Arc2");
+    EXPECT_EQ(c().PromptText, "Arc:  Left click START point.");
+    Text1_KeyDown(app(), 27, 0);
 
     // R alone redraws; after A it is the rectangular array instead.
     Smudge();
@@ -147,9 +150,14 @@ TEST_F(FrameworkTest, ArcPrefixWaitsForItsSecondKey) {
     Text1_KeyDown(app(), 'R', 0);
     EXPECT_TRUE(Smudged());
     EXPECT_EQ(c().ArcKeyPending, 0);
-    // 1 without A does nothing but clear.
+    // 1 without A does nothing but clear; L, T and D start their commands.
     Text1_KeyDown(app(), '1', 0);
     EXPECT_EQ(c().CurCommand, "None");
+    for (auto [key, name] : {std::pair{'L', "Line"}, {'T', "Text"}, {'D', "Dimension"}}) {
+        Text1_KeyDown(app(), key, 0);
+        EXPECT_EQ(c().CurCommand, name);
+        Text1_KeyDown(app(), 27, 0);
+    }
 }
 
 TEST_F(FrameworkTest, KeyCatcherKeysActOnlyWhileIdle) {

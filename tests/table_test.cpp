@@ -118,23 +118,19 @@ TEST(TableVertices, EmptyTableCommitsLittleMemory) {
     EXPECT_LT(full, 40L << 20) << "3000 twenty-point lines resident bytes: " << full;
 }
 
-TEST(TableAppend, FillsNewObjectFieldsAndMovesObjNext) {
+TEST(TableAppend, NumbersTheNewObjectAndMovesObjNext) {
     FakePlatform fake;
     auto app = std::make_unique<App>(fake);
     app->dwg.CurColor = 4;
-    app->dwg.CurLineType = 1;
-    app->dwg.CurLineWidth = 0.02;
     int s = BeginAppend(*app);
     ASSERT_EQ(s, 1);
     app->dwg.ObjSize[s] = 2;
+    app->dwg.ObjColor[s] = 3;  // taken at the command's first click
     CommitAppend(*app, s, "Line");
     EXPECT_EQ(app->dwg.ObjType[1], "Line");
     EXPECT_EQ(app->dwg.ObjNum[1], 1);
-    EXPECT_EQ(app->dwg.ObjColor[1], 4);
-    EXPECT_EQ(app->dwg.ObjLineType[1], 1);
-    EXPECT_EQ(app->dwg.ObjLineWidth[1], 0.02);
-    EXPECT_EQ(app->dwg.ObjXScale[1], 1);
-    EXPECT_EQ(app->dwg.ObjYScale[1], 1);
+    EXPECT_EQ(app->dwg.ObjColor[1], 3);
+    EXPECT_EQ(app->dwg.ObjSize[1], 2);
     EXPECT_EQ(app->dwg.ObjNext, 2);
     EXPECT_TRUE(app->dwg.DrawingChanged);
     EXPECT_TRUE(fake.boxes.empty());

@@ -243,7 +243,7 @@ TEST_F(TypedTest, AlwaysStartersCancelOrKeepTheRunningCommand) {
 }
 
 TEST_F(TypedTest, CommandsOfLaterPartsDoNothingYet) {
-    for (const char* c : {"Line", "Circle"}) {
+    for (const char* c : {"Copy", "Rotate"}) {
         t.fake.texts.clear();
         RunStarter(app(), c);
         MenuClick(app(), c);

@@ -343,6 +343,22 @@ static void ShowOpenDialog(App& app, bool backup) {
 
 void Open_Click(App& app) { ShowOpenDialog(app, false); }
 
+void ShowInsertDialog(App& app) {
+    FileState& f = app.files;
+    f.BackupMode = false;
+    FilePanel& p = app.dlg.OpenF;
+    if (p.Drives.empty()) OpenF_Form_Load(app);
+    p.Pattern = "*.dwg";
+    if (!app.dwg.DwgPath.empty())
+        Set_Path(app);
+    else
+        PanelRefreshFiles(p);
+    // The drawing keeps its own name after the insertion.
+    f.InsertMode = true;
+    f.PrevTaken = false;
+    OpenF_Show(app);
+}
+
 void Open_Backup_Click(App& app) { ShowOpenDialog(app, true); }
 
 void Save_Click(App& app) {

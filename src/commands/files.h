@@ -30,6 +30,9 @@ void Set_Path(App& app);
 void New_Click(App& app);
 void Open_Click(App& app);
 void Open_Backup_Click(App& app);
+// The open dialog for an insertion at InsertX/InsertY and InsertScale
+// (the Insert command); the current drawing is kept.
+void ShowInsertDialog(App& app);
 void Save_Click(App& app);
 void Save_As_Click(App& app);
 

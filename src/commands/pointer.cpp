@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "app.h"
+#include "commands/dimension.h"
+#include "commands/draw.h"
 #include "commands/registers.h"
 #include "commands/starters.h"
 #include "model/numbers.h"
@@ -71,6 +73,15 @@ void MiddleClick(App& app, int button, int, float, float) {
 // Later parts of the program add their rows here, at their place in the order.
 const std::vector<ClickRow>& ClickTable() {
     static const std::vector<ClickRow> rows = {
+        {2, "Arc", false, Match::Command, Arc_Click},
+        {3, "Arc2", false, Match::Command, Arc2_Click},
+        {4, "Arc3", false, Match::Command, Arc3_Click},
+        {7, "Circle", false, Match::Command, Circle_Click},
+        {9, "Dimension", false, Match::Command, Dimension_Click},
+        {10, "Line", false, Match::Command, Line_Click},
+        {11, "Shape", false, Match::Command, Shape_PlaceClick},
+        {12, "Text", false, Match::Command, Text_Click},
+        {15, "Insert", false, Match::Command, Insert_Click},
         {18, "Pan", false, Match::Command, PanClick},
         {20, "", false, Match::WindowSelect, WindowSelectClick},
         {22, "", false, Match::Middle, MiddleClick},
@@ -182,6 +193,20 @@ void DrawSelectWindow(App& app) {
     app.ui.SurfaceChanged();
 }
 
+void ToggleRubberBands(App& app) {
+    Registers& c = app.cmd;
+    if (!c.RubberBandOn) return;
+    if (c.CurCommand == "Circle" || c.CurCommand == "Arc") {
+        RubberBandCircle(app, c.Pt1, c.Pt2);
+        RubberBandLine(app, c.Pt1, c.Pt2);
+    } else if (c.CurCommand == "Arc2") {
+        RubberBandCircle(app, c.Pt2, c.Pt1);
+        RubberBandLine(app, c.Pt3, c.Pt2);
+    } else {
+        RubberBandLine(app, c.Pt1, c.Pt2);
+    }
+}
+
 void ConstrainArc3Centre(const App& app, Point2& c) {
     const Point2& e = app.cmd.Pt1;  // end point
     const Point2& s = app.cmd.Pt3;  // start point
@@ -242,23 +267,9 @@ void Form_MouseMove(App& app, int, int, float x, float y) {
         Point2 r = c.Pt2;
         SnapToDrawing(app, x, y, r.x, r.y);
         if (r.x != c.Pt2.x || r.y != c.Pt2.y) {
-            if (c.CurCommand == "Circle" || c.CurCommand == "Arc") {
-                RubberBandCircle(app, c.Pt1, c.Pt2);
-                RubberBandLine(app, c.Pt1, c.Pt2);
-                c.Pt2 = r;
-                RubberBandLine(app, c.Pt1, c.Pt2);
-                RubberBandCircle(app, c.Pt1, c.Pt2);
-            } else if (c.CurCommand == "Arc2") {
-                RubberBandCircle(app, c.Pt2, c.Pt1);
-                RubberBandLine(app, c.Pt3, c.Pt2);
-                c.Pt2 = r;
-                RubberBandLine(app, c.Pt3, c.Pt2);
-                RubberBandCircle(app, c.Pt2, c.Pt1);
-            } else {
-                RubberBandLine(app, c.Pt1, c.Pt2);
-                c.Pt2 = r;
-                RubberBandLine(app, c.Pt1, c.Pt2);
-            }
+            ToggleRubberBands(app);
+            c.Pt2 = r;
+            ToggleRubberBands(app);
         }
     }
     app.ui.SurfaceChanged();

@@ -23,6 +23,11 @@ void RubberBandLine(App& app, const Point2& p, const Point2& q);
 void RubberBandCircle(App& app, const Point2& c, const Point2& p);
 // The dotted selection window with corners Pt1 and Pt2.
 void DrawSelectWindow(App& app);
+// The rubber bands the move handler keeps on the screen for the running
+// command (line, and circle for the arcs and Circle), inverted once more:
+// called before a click changes the band's points it erases them, called
+// after it draws them anew.
+void ToggleRubberBands(App& app);
 // Moves c onto the perpendicular bisector of Pt3 (start) and Pt1 (end): the
 // centre of a three-point arc.
 void ConstrainArc3Centre(const App& app, Point2& c);

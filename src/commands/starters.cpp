@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "app.h"
+#include "commands/dimension.h"
+#include "commands/draw.h"
 #include "commands/registers.h"
 #include "model/numbers.h"
 
@@ -37,18 +39,18 @@ void LimitsStep(App& a) { a.cmd.CmdStep = "LL"; }
 const std::vector<StarterRow>& Starters() {
     static const std::vector<StarterRow> rows = {
         // Draw
-        {"Arc", 0, nullptr, "Arc:  Left click CENTER point.", kStartLater, nullptr},
-        {"Arc2", 0, nullptr, "Arc:  Left click START point.", kStartLater, nullptr},
-        {"Arc3", 0, nullptr, "Arc:  Left click START point.", kStartLater, nullptr},
+        {"Arc", 0, nullptr, "Arc:  Left click CENTER point.", kStartPlain, nullptr},
+        {"Arc2", 0, nullptr, "Arc:  Left click START point.", kStartPlain, nullptr},
+        {"Arc3", 0, nullptr, "Arc:  Left click START point.", kStartPlain, nullptr},
         {"ArrayPol", 0, nullptr, "Array, Polar: Select an object.", kStartNoReset | kStartLater, nullptr},
         {"ArrayRec", 0, nullptr, "Array, Rectangular: Select an object.", kStartNoReset | kStartLater, nullptr},
-        {"Circle", 1000, nullptr, "Circle:  Left click center.  Right click radius, or type DIAMETER.", kStartLater, nullptr},
-        {"Dimension", 0, nullptr, "Dimension:  Left Click the two points to be dimensioned.", kStartLater, nullptr},
-        {"Line", 1600, nullptr, "Line: Left click point(s).  Right click end. U undo, C close.", kStartLater, nullptr},
-        {"Text", 0, nullptr, "Text: Click location.", kStartLater, nullptr},
+        {"Circle", 1000, nullptr, "Circle:  Left click center.  Right click radius, or type DIAMETER.", kStartPlain, nullptr},
+        {"Dimension", 0, nullptr, "Dimension:  Left Click the two points to be dimensioned.", kStartPlain, Dimension_Start},
+        {"Line", 1600, nullptr, "Line: Left click point(s).  Right click end. U undo, C close.", kStartPlain, Line_Start},
+        {"Text", 0, nullptr, "Text: Click location.", kStartPlain, Text_Start},
         {"TracePix", 5000, nullptr, "File Name  ", kStartAlways | kStartNoReset, nullptr},
         // Files
-        {"Insert", 0, nullptr, "Insert:  Click insertion point.", kStartLater, nullptr},
+        {"Insert", 0, nullptr, "Insert:  Click insertion point.", kStartPlain, nullptr},
         // Edit
         {"Color", 0, nullptr, "Color: Select Object(s). Shift-Click for moar. Ctrl-Click to Deselect.", kStartLater, ClearPicks},
         {"Copy", 0, nullptr, "Copy:  Select Object(s). Shift-Click for moar. Ctrl-Click to Deselect.       ", kStartLater, ClearPicks},

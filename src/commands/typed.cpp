@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "app.h"
+#include "commands/dimension.h"
+#include "commands/draw.h"
 #include "commands/registers.h"
 #include "model/extents.h"
 #include "model/numbers.h"
@@ -145,13 +147,21 @@ struct AnswerRow {
 // In the program's order of testing; commands not in the table ignore answers.
 const std::vector<AnswerRow>& AnswerTable() {
     static const std::vector<AnswerRow> rows = {
+        {"Arc", Arc_Answer},
+        {"Arc2", Arc_Answer},
+        {"Circle", Circle_Answer},
+        {"Dimension", Dimension_Answer},
         {"Grid", GridAnswer},
         {"Hidden", HiddenAnswer},
+        {"Insert", Insert_Answer},
         {"Limits", LimitsAnswer},
+        {"Line", Line_Answer},
         {"PlotSc", PlotScaleAnswer},
+        {"Shape", Shape_Answer},
         {"ShapeLib", ShapeLibAnswer},
         {"ShapeName", ShapeNameAnswer},
         {"Snap", SnapAnswer},
+        {"Text", Text_Answer},
         {"TextH", TextHeightAnswer},
         {"TracePix", TracePixAnswer},
     };

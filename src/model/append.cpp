@@ -14,6 +14,13 @@ int BeginAppend(App& app) {
     return slot;
 }
 
+bool RoomFor(App& app, int n) {
+    const int first = app.dwg.ObjNext;
+    if (first >= 1 && first + n - 1 <= kMaxSlot) return true;
+    app.ui.MsgBox(kMsgDrawingFull, MsgButtons::OK, MsgIcon::Warning, "");
+    return false;
+}
+
 bool VertexRoom(App& app, int k) {
     if (k >= 1 && k <= kMaxVertex) return true;
     app.ui.MsgBox(kMsgLineFull, MsgButtons::OK, MsgIcon::Warning, "");
@@ -23,13 +30,6 @@ bool VertexRoom(App& app, int k) {
 void CommitAppend(App& app, int slot, const std::string& kind) {
     Drawing& d = app.dwg;
     if (slot < 1 || slot > kMaxSlot) return;
-    d.ObjColor[slot] = d.CurColor;
-    if (kind == "Line") {
-        d.ObjLineType[slot] = d.CurLineType;
-        d.ObjLineWidth[slot] = d.CurLineWidth;
-        d.ObjXScale[slot] = 1;
-        d.ObjYScale[slot] = 1;
-    }
     d.ObjNum[slot] = static_cast<int16_t>(slot);
     d.ObjType[slot] = kind;
     if (d.ObjNext <= slot) d.ObjNext = static_cast<int16_t>(slot + 1);

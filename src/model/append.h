@@ -10,9 +10,11 @@ struct App;
 // The slot the new object goes to (ObjNext), or 0 after telling the user the
 // drawing is full (3000 objects).
 int BeginAppend(App& app);
+// True when n more objects fit (from ObjNext on); otherwise tells the user.
+bool RoomFor(App& app, int n);
 // True when vertex position k (1-based) exists; otherwise tells the user.
 bool VertexRoom(App& app, int k);
-// Fills the fields every new object takes (colour; for a Line its line type,
-// width and factors 1, 1), numbers it, sets its kind last, moves ObjNext on
-// and marks the drawing changed.
+// Numbers the new object, sets its kind last, moves ObjNext on and marks the
+// drawing changed. The command has filled its other fields (colour, line
+// type, factors) at the steps where the user gave them.
 void CommitAppend(App& app, int slot, const std::string& kind);

@@ -84,7 +84,10 @@ bool CutToBox(double& x0, double& y0, double& x1, double& y1, double lo, double 
 
 // Bresenham between the two end pixels; both ends are drawn. A line wholly
 // beside the buffer costs nothing.
-void SurfaceLinePixels(Surface& s, int x0, int y0, int x1, int y1, uint32_t rgb) {
+// Bresenham between two pixel positions, both ends included; `put` takes
+// each pixel on the buffer. Ends far off are cut in floating point first.
+template <class Put>
+static void WalkLinePixels(const Surface& s, int x0, int y0, int x1, int y1, Put put) {
     if ((x0 < 0 && x1 < 0) || (y0 < 0 && y1 < 0) || (x0 >= s.width && x1 >= s.width) ||
         (y0 >= s.height && y1 >= s.height))
         return;
@@ -95,17 +98,27 @@ void SurfaceLinePixels(Surface& s, int x0, int y0, int x1, int y1, uint32_t rgb)
         x0 = static_cast<int>(std::lround(fx0)), y0 = static_cast<int>(std::lround(fy0));
         x1 = static_cast<int>(std::lround(fx1)), y1 = static_cast<int>(std::lround(fy1));
     }
-    rgb &= 0xFFFFFFu;
     int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
     int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
     int err = dx + dy;
     for (;;) {
-        SurfacePutPixel(s, x0, y0, rgb);
+        if (static_cast<unsigned>(x0) < static_cast<unsigned>(s.width) &&
+            static_cast<unsigned>(y0) < static_cast<unsigned>(s.height))
+            put(static_cast<size_t>(y0) * s.width + x0);
         if (x0 == x1 && y0 == y1) break;
         int e2 = 2 * err;
         if (e2 >= dy) { err += dy; x0 += sx; }
         if (e2 <= dx) { err += dx; y0 += sy; }
     }
+}
+
+void SurfaceLinePixels(Surface& s, int x0, int y0, int x1, int y1, uint32_t rgb) {
+    rgb &= 0xFFFFFFu;
+    WalkLinePixels(s, x0, y0, x1, y1, [&](size_t i) { s.px[i] = rgb; });
+}
+
+void SurfaceInvertLinePixels(Surface& s, int x0, int y0, int x1, int y1) {
+    WalkLinePixels(s, x0, y0, x1, y1, [&](size_t i) { s.px[i] ^= 0xFFFFFFu; });
 }
 
 void SurfaceLine(Surface& s, double x1Tw, double y1Tw, double x2Tw, double y2Tw, uint32_t rgb) {

@@ -42,11 +42,19 @@ uint32_t SurfaceGetPixel(const Surface& s, double xTw, double yTw);
 void SurfaceLine(Surface& s, double x1Tw, double y1Tw, double x2Tw, double y2Tw, uint32_t rgb);
 // The same between two pixel positions; both ends are drawn.
 void SurfaceLinePixels(Surface& s, int x0, int y0, int x1, int y1, uint32_t rgb);
+// The same line with every pixel inverted: drawn twice, the buffer is back.
+void SurfaceInvertLinePixels(Surface& s, int x0, int y0, int x1, int y1);
 // Colour XOR 0xFFFFFF at one pixel: drawn twice, the pixel is back.
 void SurfaceInvertPixel(Surface& s, double xTw, double yTw);
 // Fills a rectangle given in pixels (used by the prompt line's eraser).
 void SurfaceFillPixels(Surface& s, int x, int y, int w, int h, uint32_t rgb);
 
+// One pixel inverted by pixel position; nothing off the buffer.
+inline void SurfaceInvertPixelAt(Surface& s, int x, int y) {
+    if (static_cast<unsigned>(x) < static_cast<unsigned>(s.width) &&
+        static_cast<unsigned>(y) < static_cast<unsigned>(s.height))
+        s.px[static_cast<size_t>(y) * s.width + x] ^= 0xFFFFFFu;
+}
 // One pixel by pixel position; nothing off the buffer.
 inline void SurfacePutPixel(Surface& s, int x, int y, uint32_t rgb) {
     if (static_cast<unsigned>(x) < static_cast<unsigned>(s.width) &&

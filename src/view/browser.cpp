@@ -197,6 +197,9 @@ void ArmShape(App& app, const std::string& libraryName) {
     app.cmd.CurCommand = "Shape";
     d.ObjXScale[slot] = 1;
     d.ObjYScale[slot] = 1;
+    // A fresh placement: size 1 and no turn, whatever the slot held before.
+    d.ObjSize[slot] = 1;
+    d.ObjAngle[slot] = 0;
     // The prompt names the symbol: the prefix goes, and for the schematic
     // library its category code too.
     std::string t = libraryName.size() > 2 ? libraryName.substr(2) : "";

@@ -21,7 +21,10 @@ int ScreenDevice::PixelY(double y) const {
     return TwipsToPixels(s_, static_cast<float>(base_ - zoom_ * y - panY_));
 }
 
-void ScreenDevice::Dot(double x, double y, uint32_t rgb) { SurfacePutPixel(s_, PixelX(x), PixelY(y), rgb & 0xFFFFFFu); }
+void ScreenDevice::Dot(double x, double y, uint32_t rgb) {
+    if (invert) SurfaceInvertPixelAt(s_, PixelX(x), PixelY(y));
+    else SurfacePutPixel(s_, PixelX(x), PixelY(y), rgb & 0xFFFFFFu);
+}
 
 void ScreenDevice::MoveTo(double x, double y) {
     penX_ = PixelX(x);
@@ -30,7 +33,8 @@ void ScreenDevice::MoveTo(double x, double y) {
 
 void ScreenDevice::LineTo(double x, double y, uint32_t rgb) {
     int nx = PixelX(x), ny = PixelY(y);
-    SurfaceLinePixels(s_, penX_, penY_, nx, ny, rgb);
+    if (invert) SurfaceInvertLinePixels(s_, penX_, penY_, nx, ny);
+    else SurfaceLinePixels(s_, penX_, penY_, nx, ny, rgb);
     penX_ = nx;
     penY_ = ny;
 }
@@ -48,5 +52,8 @@ void ScreenDevice::DrawCurve(const Curve& c, uint32_t rgb) {
     double rx = std::fabs(c.ax), ry = std::fabs(c.ay);
     if (!Touches(c.cx - rx, c.cy - ry, c.cx + rx, c.cy + ry)) return;
     rgb &= 0xFFFFFFu;
-    RunDots(c, unit_, pi_, [&](double x, double y) { SurfacePutPixel(s_, PixelX(x), PixelY(y), rgb); });
+    if (invert)
+        RunDots(c, unit_, pi_, [&](double x, double y) { SurfaceInvertPixelAt(s_, PixelX(x), PixelY(y)); });
+    else
+        RunDots(c, unit_, pi_, [&](double x, double y) { SurfacePutPixel(s_, PixelX(x), PixelY(y), rgb); });
 }

@@ -64,6 +64,9 @@ public:
     bool Touches(double minX, double minY, double maxX, double maxY) const override;
     // Culling off: every figure is walked in full (tests compare both).
     bool cull = true;
+    // Previews: every pixel is inverted instead of set, so the same figure
+    // drawn twice leaves the buffer as it was.
+    bool invert = false;
     // Pixel of a drawing point.
     int PixelX(double x) const;
     int PixelY(double y) const;
