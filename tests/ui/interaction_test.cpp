@@ -12,8 +12,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
+
 #include "ui/mainwindow.h"
 #include "ui_tests.h"
+#include "view/view.h"
 
 namespace {
 
@@ -153,6 +156,17 @@ private:
         QTest::keyClicks(f, text);
     }
     std::string Cmd() { return app().cmd.CurCommand; }
+    // The snapped drawing point of a pixel of the drawing area.
+    Point2 At(QPoint px) {
+        Point2 p;
+        const double k = kTwipsPerInch / w_->Dpi();
+        SnapToDrawing(app(), static_cast<float>(px.x() * k), static_cast<float>(px.y() * k), p.x, p.y);
+        return p;
+    }
+    void Click(Qt::MouseButton b, QPoint px) {
+        QTest::mouseMove(w_->area(), px);
+        QTest::mouseClick(w_->area(), b, Qt::NoModifier, px);
+    }
 
 private slots:
     void init() {
@@ -259,6 +273,70 @@ private slots:
         QCOMPARE(Cmd(), std::string("None"));
         QVERIFY(!help1->isVisible());
         QVERIFY(w_->windowTitle().contains("<Shape: PC>"));
+    }
+
+    void lineByClicks() {
+        Key(Qt::Key_L);
+        QCOMPARE(Cmd(), std::string("Line"));
+        const QPoint p1(200, 300), p2(400, 300), p3(400, 420);
+        Click(Qt::LeftButton, p1);
+        Click(Qt::LeftButton, p2);
+        Click(Qt::RightButton, p3);
+        QCOMPARE(Cmd(), std::string("None"));
+        const Drawing& d = app().dwg;
+        QCOMPARE(int(d.ObjNext), 2);
+        QCOMPARE(d.ObjType[1], std::string("Line"));
+        QCOMPARE(d.ObjSize[1], 3.0);
+        for (int k = 1; k <= 3; ++k) {
+            Point2 want = At(k == 1 ? p1 : k == 2 ? p2 : p3);
+            QCOMPARE(d.VertX(1, k), want.x);
+            QCOMPARE(d.VertY(1, k), want.y);
+        }
+        QVERIFY(w_->keyCatcher()->hasFocus());
+    }
+
+    void threePointArcByClicks() {
+        Key(Qt::Key_A);
+        Key(Qt::Key_3);
+        QCOMPARE(Cmd(), std::string("Arc3"));
+        const QPoint s(300, 400), e(500, 400);
+        Click(Qt::LeftButton, s);
+        Click(Qt::LeftButton, e);
+        // The centre follows the pointer along the chord's bisector.
+        QTest::mouseMove(w_->area(), QPoint(330, 300));
+        QTest::mouseMove(w_->area(), QPoint(350, 310));
+        QTest::mouseClick(w_->area(), Qt::RightButton, Qt::NoModifier, QPoint(350, 310));
+        QCOMPARE(Cmd(), std::string("None"));
+        const Drawing& d = app().dwg;
+        QCOMPARE(d.ObjType[1], std::string("Arc"));
+        const Point2 S = At(s), E = At(e);
+        QCOMPARE(d.ObjX[1], (S.x + E.x) / 2);
+        QVERIFY(d.ObjY[1] > S.y);
+        QVERIFY(std::fabs(std::hypot(S.x - d.ObjX[1], S.y - d.ObjY[1]) - d.ObjSize[1]) < 1e-9);
+        QVERIFY(std::fabs(std::hypot(E.x - d.ObjX[1], E.y - d.ObjY[1]) - d.ObjSize[1]) < 1e-9);
+    }
+
+    void dimensionByClicksAndEnter() {
+        Key(Qt::Key_D);
+        QCOMPARE(Cmd(), std::string("Dimension"));
+        const QPoint a(200, 450), b(600, 450), t(400, 380);
+        Click(Qt::LeftButton, a);
+        Click(Qt::LeftButton, b);
+        Click(Qt::RightButton, t);
+        QVERIFY(w_->input()->hasFocus());
+        QCOMPARE(w_->input()->text(), QString("C"));
+        Key(Qt::Key_Return);  // centred
+        QCOMPARE(w_->input()->text(), QString("2"));
+        Key(Qt::Key_Return);  // two places
+        const double len = At(b).x - At(a).x;
+        QCOMPARE(w_->input()->text(), QString::number(len, 'f', 2) + "\"");
+        Key(Qt::Key_Return);  // the measured text
+        QCOMPARE(Cmd(), std::string("None"));
+        const Drawing& d = app().dwg;
+        QCOMPARE(int(d.ObjNext), 8);  // two line pieces, two extension lines, two arrows, the text
+        QCOMPARE(d.ObjType[7], std::string("Text"));
+        QCOMPARE(d.ObjX[7], (At(a).x + At(b).x) / 2);
+        QCOMPARE(d.ObjY[7], At(t).y);
     }
 
     void shapeListEntryArmsTheShape() {
