@@ -197,6 +197,31 @@ void BM_StartupFontAndShapes(benchmark::State& state) {
 }
 BENCHMARK(BM_StartupFontAndShapes)->Unit(benchmark::kMillisecond);
 
+// A whole Line drawn by clicks on the full drawing: the starter, three left
+// clicks (each drawing its segment), the right click that stores it, and
+// the redraw that ends the command. The table holds 2999 objects before and
+// 3000 after; the new Line is taken away again between iterations. Last in
+// the file: the 3000th object of the drawing becomes this Line.
+void BM_LineCommand(benchmark::State& state) {
+    App& app = *TheRig().app;
+    FitViewToLimits(app);
+    ScreenRedraw(app, 1);
+    const int16_t next = app.dwg.ObjNext;
+    app.dwg.ObjNext = static_cast<int16_t>(next - 1);
+    for (auto _ : state) {
+        RunStarter(app, "Line");
+        Form_MouseDown(app, kButtonLeft, 0, 3000, 3000);
+        Form_MouseMove(app, 0, 0, 5000, 3200);
+        Form_MouseDown(app, kButtonLeft, 0, 5000, 3200);
+        Form_MouseMove(app, 0, 0, 7000, 5000);
+        Form_MouseDown(app, kButtonLeft, 0, 7000, 5000);
+        Form_MouseDown(app, kButtonRight, 0, 9000, 4000);
+        app.dwg.ObjNext = static_cast<int16_t>(next - 1);
+    }
+    app.dwg.ObjNext = next;
+}
+BENCHMARK(BM_LineCommand)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -83,6 +83,7 @@ void StoreLine(App& app, int s) {
     d.ObjSize[s] = app.draw.VertCount;
     d.ObjLineWidth[s] = d.CurLineWidth;
     SetScalesOne(app, s);
+    d.ObjType[s] = "Line";  // the repeats are removed from a Line only
     RemoveDuplicateVertices(d, s);
     CommitAppend(app, s, "Line");
     app.draw.VertCount = 0;
@@ -130,7 +131,7 @@ void LineTypedVertex(App& app, int s, const Point2& p) {
     Registers& c = app.cmd;
     const bool first = st.VertCount == 0;
     if (first && (s = TakeSlot(app)) == 0) return;
-    if (!first && !FitsTheScreenRange(app, p)) {
+    if (!FitsTheScreenRange(app, p)) {
         app.ui.MsgBox(kMsgZoomOverflow, MsgButtons::OK, MsgIcon::None, "");
         KeepBox(app);
         return;
