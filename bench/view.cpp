@@ -14,6 +14,7 @@
 #include <string>
 
 #include "app.h"
+#include "platform/null_platform.h"
 #include "commands/pointer.h"
 #include "commands/registers.h"
 #include "commands/starters.h"
@@ -26,33 +27,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A window system that draws no text and asks nothing.
-class QuietPlatform : public Platform {
-public:
-    MsgAnswer MsgBox(const std::string&, MsgButtons, MsgIcon, const std::string&) override { return MsgAnswer::OK; }
-    void SetCaption(const std::string&) override {}
-    void MenuSetChecked(const std::string&, bool) override {}
-    void MenuSetEnabled(const std::string&, bool) override {}
-    void MenuSetVisible(const std::string&, bool) override {}
-    void MenuSetCaption(const std::string&, const std::string&) override {}
-    void SurfaceText(Surface&, double, double, const std::string&, uint32_t) override {}
-    double TextWidth(const std::string& t) override { return 100.0 * t.size(); }
-    void SurfaceChanged() override {}
-    void SetWindowColors(uint32_t, uint32_t) override {}
-    void InputBoxShow(double, double, double, double, const std::string&) override {}
-    void InputBoxHide() override {}
-    std::string InputBoxText() override { return ""; }
-    void InputBoxSetText(const std::string&) override {}
-    bool InputBoxVisible() override { return false; }
-    void FocusInputBox() override {}
-    void ShowControl(const std::string&, const ControlBox&) override {}
-    void FocusKeyCatcher() override {}
-    void ShowDialog(DialogId, bool) override {}
-    void SyncDialog(DialogId) override {}
-    void FocusDialog(DialogId, const std::string&) override {}
-    void ClipboardClear() override {}
-    void Quit() override {}
-};
+using QuietPlatform = NullPlatform;  // draws no text and asks nothing
 
 // A drawing file's text: header, records, extents.
 std::string DrawingText(const std::vector<std::string>& records, int count) {

@@ -1,0 +1,3 @@
+#include "library/library.h"
+
+void AddLogic(std::vector<SymbolDef>& out) { (void)out; }

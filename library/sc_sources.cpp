@@ -1,0 +1,3 @@
+#include "library/library.h"
+
+void AddSources(std::vector<SymbolDef>& out) { (void)out; }

@@ -1,0 +1,3 @@
+#include "library/library.h"
+
+void AddSwitches(std::vector<SymbolDef>& out) { (void)out; }
