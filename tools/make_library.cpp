@@ -16,6 +16,7 @@
 #include "model/dwgfile.h"
 #include "model/extents.h"
 #include "platform/null_platform.h"
+#include "view/browser.h"
 #include "view/shapes.h"
 
 namespace {
@@ -62,30 +63,58 @@ bool Save(Drawing& d, const std::string& path) {
 std::string PrefixOf(const std::string& name) { return name.substr(0, 2); }
 
 // A sheet of every symbol of one prefix: rows of cells, each symbol at its
-// cell's insertion point with its name under it.
+// cell's insertion point with its name under it. The schematic library
+// starts a new row under a heading at every category.
 void DrawSheet(Sym& s, const std::vector<SymbolDef>& symbols, const std::map<std::string, Box>& boxes,
                const std::string& prefix) {
-    const double rowWidth = prefix == "Sc" ? 9 : 12;
+    // Furniture is inches across, schematic symbols fractions of one: the
+    // sheet's measures follow the largest symbol of the library.
+    double largest = 0;
+    for (const SymbolDef& def : symbols)
+        if (PrefixOf(def.name) == prefix) {
+            const Box& b = boxes.at(def.name);
+            largest = std::max({largest, b.x1 - b.x0, b.y1 - b.y0});
+        }
+    const double unit = std::max(1.0, largest / 2);  // 1 for symbols up to 2 in
+    const double rowWidth = std::max(16.0, 5 * largest), gap = 0.4 * unit, labelH = 0.07 * unit;
     double x = 0, y = 0, rowHeight = 0;
-    s.Text(0, 0.6, 0.25, "Library " + prefix, "S");
+    std::string category;
+    s.Text(0, 0.6 * unit, 0.3 * unit, "Library " + prefix, "S");
     for (const SymbolDef& def : symbols) {
         if (PrefixOf(def.name) != prefix) continue;
         const Box& b = boxes.at(def.name);
-        const std::string label = def.name.substr(2);
-        const double labelW = 0.07 * static_cast<double>(label.size());
-        const double w = std::max(b.x1 - b.x0, labelW) + 0.4;
-        const double h = (b.y1 - b.y0) + 0.5;
-        if (x > 0 && x + w > rowWidth) {
+        const bool sc = prefix == "Sc";
+        const std::string label = def.name.substr(sc ? 4 : 2);
+        const double labelW = labelH * static_cast<double>(label.size());
+        const double w = std::max(b.x1 - b.x0, labelW) + gap;
+        const double h = (b.y1 - b.y0) + gap + 2 * labelH;
+        const std::string code = sc ? def.name.substr(2, 2) : "";
+        if (code != category) {
+            if (x > 0) y -= rowHeight;
+            x = 0;
+            rowHeight = 0;
+            s.Text(0, y - 0.15, 0.12, CategoryHeading(code), "S");
+            y -= 0.45;
+            category = code;
+        } else if (x > 0 && x + w > rowWidth) {
             x = 0;
             y -= rowHeight;
             rowHeight = 0;
         }
-        const double cellX = x + (w - 0.4) / 2;
+        const double cellX = x + (w - gap) / 2;
         s.Shape(def.name, cellX - (b.x0 + b.x1) / 2, y - b.y1);
-        s.Text(cellX, y - (b.y1 - b.y0) - 0.15, 0.07, label, "M");
+        s.Text(cellX, y - (b.y1 - b.y0) - 2 * labelH, labelH, label, "M");
         x += w;
         rowHeight = std::max(rowHeight, h);
     }
+}
+
+// A grid of about forty steps across the limits, on a round number.
+double SheetGrid(const Drawing& d) {
+    const double span = std::max(d.LimURX - d.LimLLX, d.LimURY - d.LimLLY) / 40;
+    for (double g : {0.1, 0.25, 0.5, 1.0, 2.0, 5.0, 10.0, 12.0, 24.0, 48.0})
+        if (g >= span) return g;
+    return 96;
 }
 
 }  // namespace
@@ -130,6 +159,7 @@ int main(int argc, char** argv) {
         Sym s(d);
         DrawSheet(s, symbols, boxes, p);
         SetHeader(d, p, 0.3, 0.5);
+        SetHeader(d, p, 0.3, SheetGrid(d));
         std::string name = "Library Sheet " + p;
         if (!Save(d, examples + name + ".dwg")) {
             std::fprintf(stderr, "make_library: cannot write the sheet %s\n", name.c_str());
@@ -142,6 +172,7 @@ int main(int argc, char** argv) {
         Sym s(d);
         ex.draw(s);
         SetHeader(d, ex.prefix, 0.3, 0.5);
+        SetHeader(d, ex.prefix, 0.3, SheetGrid(d));
         if (!Save(d, examples + ex.name + ".dwg")) {
             std::fprintf(stderr, "make_library: cannot write %s\n", ex.name.c_str());
             return 1;

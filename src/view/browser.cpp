@@ -46,6 +46,16 @@ const PrefixUse kPrefixUses[] = {
     {"TI", "Workbench or AV Center Layout."},
 };
 
+}  // namespace
+
+std::string CategoryHeading(const std::string& code) {
+    for (const Category& k : kCategories)
+        if (code == k.code) return k.heading;
+    return "";
+}
+
+namespace {
+
 const char* PrefixDescription(const std::string& p) {
     for (const PrefixUse& u : kPrefixUses)
         if (p == u.prefix) return u.description;

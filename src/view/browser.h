@@ -48,6 +48,9 @@ void HideLibrary(App& app);
 // A click on row `row` of Help1 while it shows the library.
 void Help1_Click(App& app, int row);
 
+// The shape list's heading of a schematic category code ("A-" gives
+// "Active Devices"); "" for a code without one.
+std::string CategoryHeading(const std::string& code);
 // The browser's rows for a folder listing (file names in any order).
 std::vector<std::string> LibraryRows(const std::vector<std::string>& fileNames);
 
