@@ -78,6 +78,10 @@ TEST(DataFolder, ReadOnlyProgramFolderSeedsTheUserFolder) {
     WriteAll(prog.file("Zarnic-Default.dat"), "installed");
     WriteAll(prog.file("zarnic"), "program");
     ::chmod(prog.file("zarnic").c_str(), 0755);
+    std::filesystem::create_directories(prog.file("examples"));
+    WriteAll(prog.file("examples/Preamp.dwg"), "example");
+    ::chmod(prog.file("examples").c_str(), 0755);
+    ::chmod(prog.file("examples/Preamp.dwg").c_str(), 0644);
     std::string userFolder = user.path() + "zarnic/";
     std::filesystem::create_directories(userFolder);
     WriteAll(userFolder + "Zarnic-Default.dat", "mine");
@@ -103,4 +107,5 @@ TEST(DataFolder, ReadOnlyProgramFolderSeedsTheUserFolder) {
     EXPECT_EQ(ReadAll(userFolder + "Zarnic_Help.hlp"), "help");
     EXPECT_EQ(ReadAll(userFolder + "Zarnic-Default.dat"), "mine");  // never overwritten
     EXPECT_FALSE(std::filesystem::exists(userFolder + "zarnic"));  // the program is not data
+    EXPECT_EQ(ReadAll(userFolder + "examples/Preamp.dwg"), "example");  // folders of data come along
 }

@@ -27,10 +27,16 @@ std::string ChooseDataFolder(const std::string& programFolder, const std::string
     std::error_code ec;
     fs::create_directories(user, ec);
     if (!FolderWritable(user)) return prog;
-    // Seed: every installed file the user folder does not have yet. The
+    // Seed: every installed file and folder the user folder does not have yet. The
     // user's own copies (defaults, recent list) are never overwritten.
     for (const auto& e : fs::directory_iterator(prog, ec)) {
         std::error_code fec;
+        // Folders of data (the example drawings) come along whole.
+        if (e.is_directory(fec)) {
+            fs::copy(e.path(), fs::path(user) / e.path().filename(),
+                     fs::copy_options::recursive | fs::copy_options::skip_existing, fec);
+            continue;
+        }
         if (!e.is_regular_file(fec)) continue;
         // The program itself may sit in the same folder; it is not data.
         if ((e.status(fec).permissions() & fs::perms::owner_exec) != fs::perms::none) continue;
