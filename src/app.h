@@ -10,6 +10,7 @@
 #include "commands/shell.h"
 #include "editing/selection.h"
 #include "editing/transform.h"
+#include "help/help.h"
 #include "model/drawing.h"
 #include "model/recent.h"
 #include "model/settings.h"
@@ -41,5 +42,6 @@ struct App {
     Surface screen;          // the drawing area's pixels
     Font font;               // the stroke font's tables
     Shapes shapes;
-    Browser browser;         // the shape list and the library browser over the drawing area           // shape drawing state, the shape list and the shape-file cache
+    Browser browser;
+    HelpViewer help;         // the help viewer's Close button         // the shape list and the library browser over the drawing area           // shape drawing state, the shape list and the shape-file cache
 };

@@ -7,6 +7,7 @@
 #include "commands/files.h"
 #include "commands/shell.h"
 #include "commands/starters.h"
+#include "help/help.h"
 #include "view/browser.h"
 #include "view/redraw.h"
 #include "view/view.h"
@@ -112,14 +113,14 @@ const std::vector<MenuRow>& MenuTable() {
         {"Settings", "TextH", "Text Height", "Ctrl+F5", nullptr, kMenuStarter},
         {"Settings", "Default_Settings", "Default Settings", "Ctrl+F6", DefaultBox_Click, kMenuSeparatorBefore},
 
-        {"Help", "HelpKeys", "Shortcut Keys", "F1", Nothing, kMenuDisabled},
-        {"Help", "HelpFiles", "Files Menu", "", Nothing, kMenuDisabled},
-        {"Help", "HelpEdit", "Edit Menu", "", Nothing, kMenuDisabled},
-        {"Help", "HelpView", "View Menu", "", Nothing, kMenuDisabled},
-        {"Help", "HelpDraw", "Draw Menu", "", Nothing, kMenuDisabled},
-        {"Help", "HelpSettings", "Settings Menu", "", Nothing, kMenuDisabled},
-        {"Help", "HelpHelp", "Help Menu", "Ctrl+F1", Nothing, kMenuDisabled},
-        {"Help", "HelpShapes", "Shape and Font Files", "", Nothing, kMenuDisabled},
+        {"Help", "HelpKeys", "Shortcut Keys", "F1", HelpShortcut_Click, kMenuPlain},
+        {"Help", "HelpFiles", "Files Menu", "", HelpFile_Click, kMenuPlain},
+        {"Help", "HelpEdit", "Edit Menu", "", HelpEdit_Click, kMenuPlain},
+        {"Help", "HelpView", "View Menu", "", HelpView_Click, kMenuPlain},
+        {"Help", "HelpDraw", "Draw Menu", "", HelpDraw_Click, kMenuPlain},
+        {"Help", "HelpSettings", "Settings Menu", "", HelpSettings_Click, kMenuPlain},
+        {"Help", "HelpHelp", "Help Menu", "Ctrl+F1", HelpHelp_Click, kMenuPlain},
+        {"Help", "HelpShapes", "Shape and Font Files", "", HelpShapeFont_Click, kMenuPlain},
     };
     return rows;
 }

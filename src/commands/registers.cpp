@@ -10,6 +10,7 @@
 #include "app.h"
 #include "commands/menu.h"
 #include "model/numbers.h"
+#include "help/help.h"
 #include "view/browser.h"
 #include "view/redraw.h"
 
@@ -76,6 +77,8 @@ void CancelCommand(App& app, int redraw) {
     // A command that takes over from the browser (Text Height, Plot Scale)
     // does not leave its list standing over the drawing.
     if (c.CurCommand == "ShapeLib" && app.browser.Help1.visible) HideLibrary(app);
+    // Escape, or a command that takes over, closes the help viewer too.
+    if (c.CurCommand == "Help" && app.browser.Help1.visible) HideHelp(app);
     c.CurCommand = "None";
     c.WindowSelect = "None";
     c.CmdStep.clear();

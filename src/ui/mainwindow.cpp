@@ -20,6 +20,7 @@
 #include "commands/pointer.h"
 #include "commands/shell.h"
 #include "commands/typed.h"
+#include "help/help.h"
 #include "view/browser.h"
 #include "ui/filewindows.h"
 #include "ui/zarnic2.h"
@@ -106,6 +107,7 @@ void DrawingArea::resizeEvent(QResizeEvent* e) {
     FitZoomOnly(app_);
     ScreenRedraw(app_, 1);
     PlaceListBoxes(app_);
+    PlaceHelpViewer(app_);
 }
 
 static double TwipsOf(double logicalPx, double dpi) { return logicalPx * kTwipsPerInch / dpi; }
@@ -246,12 +248,17 @@ void MainWindow::BuildLists() {
     shapeClose_->setFocusPolicy(Qt::NoFocus);
     shapeClose_->hide();
     connect(shapeClose_, &QPushButton::clicked, this, [this] { ShapeClose_Click(*app_); });
+    helpClose_ = new QPushButton(area_);
+    helpClose_->setFocusPolicy(Qt::NoFocus);
+    helpClose_->hide();
+    connect(helpClose_, &QPushButton::clicked, this, [this] { HelpClose_Click(*app_); });
 }
 
 QWidget* MainWindow::Control(const std::string& name) const {
     if (name == kShapeListName) return shapeList_;
     if (name == kShapeCloseName) return shapeClose_;
     if (name == kHelp1Name) return help1_;
+    if (name == kHelpCloseName) return helpClose_;
     return nullptr;
 }
 

@@ -113,6 +113,7 @@ private:
     QListWidget* shapeList_ = nullptr;
     QPushButton* shapeClose_ = nullptr;
     QListWidget* help1_ = nullptr;
+    QPushButton* helpClose_ = nullptr;
     PanelWindow* openf_ = nullptr;
     PanelWindow* saveas_ = nullptr;
     PanelWindow* zarnic2_ = nullptr;

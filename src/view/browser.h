@@ -12,7 +12,7 @@
 struct App;
 
 // What the shared list box Help1 shows; the layout follows the drawing area.
-enum class Help1Use { None, Library };
+enum class Help1Use { None, Library, Help };
 
 struct Browser {
     ControlBox ShapeList;            // the shape list (rows with their leading blanks)
