@@ -128,6 +128,8 @@ void OpenFile(App& app, double dx, double dy, double scale) {
     }
     f.InsertMode = false;
     f.PrevTaken = false;
+    // The objects read belong to no command that Undo could take back.
+    app.cmd.ObjNextAtStart = d.ObjNext;
     app.dlg.OpenF.Visible = false;
     app.ui.ShowDialog(DialogId::OpenF, false);
     // 8. The 100 % scale of the new limits; the shape list of the drawing's prefix.

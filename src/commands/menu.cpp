@@ -7,6 +7,7 @@
 #include "commands/files.h"
 #include "commands/shell.h"
 #include "commands/starters.h"
+#include "editing/undo.h"
 #include "help/help.h"
 #include "view/browser.h"
 #include "view/redraw.h"
@@ -50,7 +51,7 @@ const std::vector<MenuRow>& MenuTable() {
         ZN_RECENT(6), ZN_RECENT(7), ZN_RECENT(8), ZN_RECENT(9),
         {"Files", "End", "End", "Ctrl+Q", End_Click, kMenuSeparatorBefore},
 
-        {"Edit", "Undo", "Undo", "Ctrl+Z", Nothing, kMenuDisabled},
+        {"Edit", "Undo", "Undo", "Ctrl+Z", Undo_Click, kMenuDisabled},
         {"Edit", "Color", "Color Change", "Ctrl+K", nullptr, kMenuStarter | kMenuSeparatorBefore},
         {"Edit", "Copy", "Copy                                                    Ins", "", nullptr, kMenuStarter},
         {"Edit", "CopyToCB", "Copy to Clipboard", "Ctrl+C", nullptr, kMenuStarter},

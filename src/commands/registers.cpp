@@ -67,10 +67,12 @@ void CancelCommand(App& app, int redraw) {
     if (IsUndoable(c.CurCommand)) {
         c.UndoOp = c.CurCommand;
         c.UndoCount = app.sel.SelCount;
+        c.UndoStored = app.dwg.ObjNext > c.ObjNextAtStart;
         app.ui.MenuSetEnabled(kMenuUndo, true);
     } else {
         c.UndoOp = "None";
         c.UndoCount = 0;
+        c.UndoStored = false;
         app.ui.MenuSetEnabled(kMenuUndo, false);
     }
     if (c.CurCommand == "Shape" && app.browser.ShapeList.visible) HideShapeList(app);
@@ -95,6 +97,7 @@ void CancelCommand(App& app, int redraw) {
     c.PromptText.clear();
     c.PromptBoxLeft = -1;
     app.ui.InputBoxHide();
+    c.ObjNextAtStart = app.dwg.ObjNext;
     if (redraw == 1) ScreenRedraw(app, 1);
 }
 

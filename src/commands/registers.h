@@ -26,6 +26,8 @@ struct Registers {
     std::string RepeatCommand;       // last completed drawing command, for the middle button
     std::string UndoOp = "None";     // last undoable operation
     int16_t UndoCount = 0;           // selection entries it worked on
+    bool UndoStored = false;         // that command stored objects (a cancelled one did not)
+    int16_t ObjNextAtStart = 1;      // ObjNext when the running command began (the last reset)
     int16_t ArcKeyPending = 0;       // 65 while the A prefix key waits
     double TypedValue = 0;           // the last single number typed (an answer with a comma leaves it)
     std::string PromptFiller;        // blanks at least 9000 twips wide, built at start-up
