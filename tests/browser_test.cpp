@@ -193,6 +193,16 @@ TEST_F(BrowserTest, ChoosingAnEntryArmsTheShapeCommand) {
     Text1_KeyDown(app(), 27, 0);
     EXPECT_FALSE(Shown(kShapeListName).visible);
     EXPECT_EQ(app().cmd.CurCommand, "None");
+    // Before a choice, Escape or another command closes the open list too.
+    Shape_Click(app());
+    ASSERT_TRUE(Shown(kShapeListName).visible);
+    Text1_KeyDown(app(), 27, 0);
+    EXPECT_FALSE(Shown(kShapeListName).visible);
+    EXPECT_FALSE(Shown(kShapeCloseName).visible);
+    Shape_Click(app());
+    MenuClick(app(), "Grid");
+    EXPECT_FALSE(Shown(kShapeListName).visible);
+    EXPECT_EQ(app().cmd.CurCommand, "Grid");
 }
 
 TEST_F(BrowserTest, HeadingsAndConnectorsArmNothing) {

@@ -75,7 +75,9 @@ void CancelCommand(App& app, int redraw) {
         c.UndoStored = false;
         app.ui.MenuSetEnabled(kMenuUndo, false);
     }
-    if (c.CurCommand == "Shape" && app.browser.ShapeList.visible) HideShapeList(app);
+    // The shape list goes with its Shape, and also with Escape or another
+    // command while no shape has been chosen from it yet.
+    if (app.browser.ShapeList.visible) HideShapeList(app);
     // A command that takes over from the browser (Text Height, Plot Scale)
     // does not leave its list standing over the drawing.
     if (c.CurCommand == "ShapeLib" && app.browser.Help1.visible) HideLibrary(app);
