@@ -430,6 +430,13 @@ TEST_F(TypedTest, TracePictureLoadsFromTheDrawingFolderOrSaysWhyNot) {
     EXPECT_NE(t.fake.boxes[0].text.find(d().DwgPath + "missing.png"), std::string::npos);
     EXPECT_EQ(cmd().CurCommand, "None");
     EXPECT_EQ(app().screen.pictureWidth, 2);  // the loaded picture stays
+
+    // A whole path is taken as it is.
+    t.fake.pictures["/pictures/chassis.png"] = {4, 1, std::vector<uint32_t>(4, 0x654321)};
+    RunStarter(app(), "TracePix");
+    Type("/pictures/chassis.png");
+    EXPECT_EQ(t.fake.boxes.size(), 1u);
+    EXPECT_EQ(app().screen.pictureWidth, 4);
 }
 
 TEST_F(TypedTest, ShapeNameReplacesTheNameAndKeepsTheOldOneForUndo) {

@@ -168,7 +168,8 @@ void ScreenRedraw(App& app, int flag) {
 // ---- trace picture ------------------------------------------------------------------
 
 bool LoadTracePicture(App& app, const std::string& name) {
-    std::string path = app.dwg.DwgPath + name;
+    // A name is looked for in the drawing's folder; a whole path is taken as it is.
+    std::string path = !name.empty() && name[0] == kSep ? name : app.dwg.DwgPath + name;
     int w = 0, h = 0;
     std::vector<uint32_t> px;
     if (name.empty() || !app.ui.LoadPicture(path, w, h, px) || w <= 0 || h <= 0 ||
