@@ -261,9 +261,14 @@ void Line_Answer(App& app, const TypedAnswer& a) {
 
 // ---- Arcs -------------------------------------------------------------------------------
 
-void Arc_Click(App& app, int button, int, float x, float y) {
-    Registers& c = app.cmd;
-    Drawing& d = app.dwg;
+namespace {
+
+// A step of an arc's left click: the slot s and the snapped click p.
+using ArcStep = void (*)(App& app, int s, const Point2& p);
+
+// The clicks of Arc and Arc2: the right click ends the arc; the first two
+// left clicks take their steps, the bands erased before and drawn after.
+void ArcClick(App& app, int button, float x, float y, ArcStep first, ArcStep second) {
     const Point2 p = Snapped(app, x, y);
     if (button == kButtonRight) {
         ArcRightClick(app, p);
@@ -271,63 +276,53 @@ void Arc_Click(App& app, int button, int, float x, float y) {
     }
     if (button != kButtonLeft) return;
     int s = 0;
-    const bool first = c.ClickCount == 0;
+    const bool isFirst = app.cmd.ClickCount == 0;
     ToggleRubberBands(app);
     if (!ArcLeftClickCommon(app, s)) {
         ToggleRubberBands(app);
         return;
     }
-    c.Pt2 = p;
-    c.RubberBandOn = true;
-    if (first) {
-        // The centre: the band runs from it.
-        d.ObjX[s] = p.x;
-        d.ObjY[s] = p.y;
-        c.Pt3 = p;
-        c.Pt1 = p;
-        ToggleRubberBands(app);
-        InputPrompt(app, 1000, "", "Arc:  Left click START point or type radius,angle");
-        c.CmdStep = "RTh";
-        return;
-    }
-    // The start point fixes the radius: the circle band goes.
+    app.cmd.RubberBandOn = true;
+    (isFirst ? first : second)(app, s, p);
+    ToggleRubberBands(app);
+}
+
+// Arc: the centre; the band runs from it.
+void ArcCentre(App& app, int s, const Point2& p) {
+    Registers& c = app.cmd;
+    app.dwg.ObjX[s] = p.x;
+    app.dwg.ObjY[s] = p.y;
+    c.Pt1 = c.Pt2 = c.Pt3 = p;
+    InputPrompt(app, 1000, "", "Arc:  Left click START point or type radius,angle");
+    c.CmdStep = "RTh";
+}
+
+// Arc: the start point fixes the radius; the circle band goes.
+void ArcStart(App& app, int s, const Point2& p) {
+    Registers& c = app.cmd;
+    Drawing& d = app.dwg;
     const Point2 centre{d.ObjX[s], d.ObjY[s]};
+    c.Pt2 = p;
     c.CircleBandOff = true;
     d.ObjAngle[s] = VectorAngle(app, p.x - centre.x, p.y - centre.y);
     d.ObjSize[s] = Distance(centre, p);
     c.Pt1 = centre;
-    ToggleRubberBands(app);
     InputPrompt(app, 1000, "", "Arc: RIGHT CLICK angle of end point or type arc angle.");
     c.CmdStep = "ThSp";
 }
 
-void Arc2_Click(App& app, int button, int, float x, float y) {
+// Arc2: the start point; a circle about the cursor through it previews the arc.
+void Arc2Start(App& app, int, const Point2& p) {
+    Registers& c = app.cmd;
+    c.Pt1 = c.Pt2 = c.Pt3 = p;
+    InputPrompt(app, 0, "", "Arc:  Left click CENTER point.");
+    c.CmdStep = "RTh";
+}
+
+// Arc2: the centre fixes the radius; the band runs from it.
+void Arc2Centre(App& app, int s, const Point2& p) {
     Registers& c = app.cmd;
     Drawing& d = app.dwg;
-    const Point2 p = Snapped(app, x, y);
-    if (button == kButtonRight) {
-        ArcRightClick(app, p);
-        return;
-    }
-    if (button != kButtonLeft) return;
-    int s = 0;
-    const bool first = c.ClickCount == 0;
-    ToggleRubberBands(app);
-    if (!ArcLeftClickCommon(app, s)) {
-        ToggleRubberBands(app);
-        return;
-    }
-    c.RubberBandOn = true;
-    if (first) {
-        // The start point: a circle about the cursor through it previews the arc.
-        c.Pt3 = p;
-        c.Pt1 = p;
-        c.Pt2 = p;
-        ToggleRubberBands(app);
-        InputPrompt(app, 0, "", "Arc:  Left click CENTER point.");
-        c.CmdStep = "RTh";
-        return;
-    }
     const Point2 start = c.Pt3;
     d.ObjX[s] = p.x;
     d.ObjY[s] = p.y;
@@ -337,10 +332,15 @@ void Arc2_Click(App& app, int button, int, float x, float y) {
     d.ObjAngle[s] = VectorAngle(app, start.x - p.x, start.y - p.y);
     d.ObjSize[s] = Distance(p, start);
     c.Pt1 = p;
-    ToggleRubberBands(app);
     InputPrompt(app, 1000, "", "Arc: RIGHT CLICK total arc angle or type it in.");
     c.CmdStep = "ThSp";
 }
+
+}  // namespace
+
+void Arc_Click(App& app, int button, int, float x, float y) { ArcClick(app, button, x, y, ArcCentre, ArcStart); }
+
+void Arc2_Click(App& app, int button, int, float x, float y) { ArcClick(app, button, x, y, Arc2Start, Arc2Centre); }
 
 void Arc3_Click(App& app, int button, int, float x, float y) {
     Registers& c = app.cmd;

@@ -12,7 +12,7 @@
 #include "app.h"
 #include "commands/registers.h"
 #include "commands/shell.h"
-#include "model/fieldreader.h"
+#include "model/dwgfile.h"
 #include "model/numbers.h"
 
 namespace {
@@ -29,28 +29,14 @@ void RemoveNewest(App& app) {
 // the file the Text was a new one and goes.
 void UndoText(App& app) {
     const std::string path = app.set.DataFolder + kUndoFileName;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) {
+    if (!FileExists(path)) {
         RemoveNewest(app);
         return;
     }
-    std::string text;
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
-    std::fclose(f);
     std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size() && lines.size() < 3) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-        start = end + 1;
-    }
+    LoadTextLines(path, lines);
     // A file that does not read leaves the drawing as it is.
-    if (lines.size() == 3) {
+    if (lines.size() >= 3) {
         const int count = static_cast<int>(LeadingNumber(lines[0]));
         const int slot = static_cast<int>(LeadingNumber(lines[1]));
         if (count >= 1 && count <= kMaxSlot && slot >= 1 && slot <= kMaxSlot) {

@@ -5,10 +5,10 @@
 #include "help/help.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "app.h"
 #include "commands/registers.h"
+#include "model/dwgfile.h"
 #include "view/browser.h"
 
 namespace {
@@ -16,29 +16,6 @@ namespace {
 const char* const kMsgDamaged =
     "Help file missing or dammaged.\r\n"
     "Download a new Zarnic_Help.hlp from the Zarnic home page, https://zarnic.org/help";
-
-// The manual's lines without their line ends; false when it cannot be read.
-bool ReadManual(App& app, std::vector<std::string>& lines) {
-    std::FILE* f = std::fopen((app.set.DataFolder + kHelpFileName).c_str(), "rb");
-    if (!f) return false;
-    std::string text;
-    char buf[8192];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
-    const bool ok = !std::ferror(f);
-    std::fclose(f);
-    if (!ok) return false;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-        start = end + 1;
-    }
-    return true;
-}
 
 // The list covers most of the drawing area; Close stands above its right end.
 void Place(App& app) {
@@ -83,7 +60,7 @@ void ShowHelpSection(App& app, const std::string& startMarker, const std::string
     b.Help1.rows.push_back(" ");
     std::vector<std::string> lines;
     bool found = false, ended = false;
-    if (ReadManual(app, lines)) {
+    if (LoadTextLines(app.set.DataFolder + kHelpFileName, lines)) {
         size_t i = 0;
         while (i < lines.size() && lines[i] != startMarker) ++i;
         found = i < lines.size();

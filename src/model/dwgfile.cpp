@@ -225,6 +225,22 @@ ReadResult LoadTextFile(const std::string& path, std::string& out) {
     return r;
 }
 
+bool LoadTextLines(const std::string& path, std::vector<std::string>& lines) {
+    lines.clear();
+    std::string text;
+    if (LoadTextFile(path, text).fail != ReadFail::None) return false;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(std::move(line));
+        start = end + 1;
+    }
+    return true;
+}
+
 // ---- reading -------------------------------------------------------------
 
 namespace {

@@ -6,6 +6,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/drawing.h"
 
@@ -29,6 +30,9 @@ struct ReadResult {
 };
 // Reads a whole file into `out`. NotFound, BadPath (the folder is missing) or Other.
 ReadResult LoadTextFile(const std::string& path, std::string& out);
+// A whole text file as its lines, without their CR LF or LF ends; false
+// when it cannot be read. A last line without an end is kept.
+bool LoadTextLines(const std::string& path, std::vector<std::string>& lines);
 // Parses a drawing file's text into the table: a new drawing (insert false;
 // the caller has emptied the table) or an insertion at (dx, dy) with scale.
 // On failure the slots read completely stay and ObjNext follows them.

@@ -5,11 +5,11 @@
 #include "view/browser.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "app.h"
 #include "commands/registers.h"
 #include "commands/shell.h"
+#include "model/dwgfile.h"
 #include "view/shapes.h"
 
 namespace {
@@ -74,27 +74,7 @@ std::string TrimLeadingBlanks(const std::string& s) {
 
 // The shape list file's lines; false when it cannot be read or holds none.
 bool ReadShapeListFile(App& app, std::vector<std::string>& lines) {
-    lines.clear();
-    std::string path = ShapeFolder(app) + kShapeListFileName;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
-    std::string text;
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
-    bool ok = !std::ferror(f);
-    std::fclose(f);
-    if (!ok) return false;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-        start = end + 1;
-    }
-    return !lines.empty();
+    return LoadTextLines(ShapeFolder(app) + kShapeListFileName, lines) && !lines.empty();
 }
 
 void Show(App& app, const char* name, const ControlBox& box) { app.ui.ShowControl(name, box); }
