@@ -5,6 +5,9 @@
 // junction dots, labels and a title. Units are inches.
 #include "library/library.h"
 
+#include <cmath>
+#include <utility>
+
 namespace {
 
 // ---- the schematic ------------------------------------------------------------
@@ -134,49 +137,79 @@ void PreampSchematic(Sym& s) {
 
 // ---- the stripboard layout ----------------------------------------------------------
 
-// A part standing across the strips from (x, y) downwards.
-void Across(Sym& s, const std::string& part, double x, double y) { s.Shape(part, x, y, 1, -90); }
-void Cut(Sym& s, double x, double y) { s.Shape("PRTrack Cut", x, y); }
+// Hole (column c, strip r) of the board: columns 0.1 apart to the right,
+// strips 0.1 apart downwards.
+Pt HoleAt(int c, int r) { return {0.1 * c, -0.1 * r}; }
+// A part standing across the strips, its first pad at hole (c, r) and the
+// other below it (0.4 for resistors, 0.2 for radials, 0.3 for links).
+void Across(Sym& s, const std::string& part, int c, int r) {
+    const Pt p = HoleAt(c, r);
+    s.Shape(part, p.x, p.y, 1, -90);
+}
+void Cut(Sym& s, int c, int r) {
+    const Pt p = HoleAt(c, r);
+    s.Shape("PRTrack Cut", p.x, p.y);
+}
 void Note(Sym& s, double x, double y, const std::string& t) { s.Text(x, y, 0.05, t, "S"); }
 
+// The preamplifier of the schematic on a board of 14 strips by 20 holes.
+// Strips: 0 B+, 3 input (grid 1), 4 plates, 6 grid 2 | output, 7, 10 and 13
+// the 0 V strips (joined by two links), 11 cathodes. A cut at hole 10 splits
+// the strips of two nets into the first stage (left) and the second (right).
 void PreampStripboard(Sym& s) {
     s.Text(0, 0.45, 0.12, "12AX7 Preamplifier on Stripboard", "S");
-    s.Text(0, 0.28, 0.06, "Component side; strips run left to right; the socket is wired with flying leads.", "S");
-    // Fourteen strips of twenty holes.
+    s.Text(0, 0.28, 0.06, "Component side; strips run left to right; dashed: flying leads to the valve socket.", "S");
     for (int r = 0; r < 14; ++r) s.Shape("PRStripboard 20", 0, -0.1 * r);
-    // Strip names at the left edge.
-    const char* names[14] = {"B+", "", "", "", "PLATE", "", "GRID 2 / OUT", "CATHODE", "", "", "0V", "0V", "",
-                             "IN"};
-    for (int r = 0; r < 14; ++r)
-        if (*names[r]) Note(s, -0.75, -0.1 * r - 0.02, names[r]);
-    // Cuts split the strips into the two stages.
-    for (int r : {4, 6, 7, 13}) Cut(s, 1.0, -0.1 * r);
-    // Plate loads, coupling capacitors, grid leak, cathode parts.
-    Across(s, "PCResistor 0.4", 0.3, 0);       // Ra1, B+ to plate 1
-    Across(s, "PCResistor 0.4", 1.3, 0);       // Ra2, B+ to plate 2
-    Across(s, "PCCapacitor Radial 0.2", 0.6, -0.4);  // C1, plate 1 to grid 2
-    Across(s, "PCCapacitor Radial 0.2", 1.6, -0.4);  // C3, plate 2 to out
-    Across(s, "PCResistor 0.4", 0.8, -0.6);    // Rg2, grid 2 to 0V
-    Across(s, "PCResistor 0.4", 0.2, -0.7);    // Rk1, cathode 1 to 0V
-    Across(s, "PCResistor 0.4", 1.2, -0.7);    // Rk2, cathode 2 to 0V
-    Across(s, "PCCapacitor Radial 0.2", 0.5, -0.7);  // Ck1
-    Across(s, "PCCapacitor Radial 0.2", 1.5, -0.7);  // Ck2
-    Across(s, "PCResistor 0.4", 0.1, -0.9);    // Rg1, in to 0V
-    // Links tie the two 0V strips and bring the input across.
-    s.Shape("PRWire Link", 1.9, -1.0, 1, -90);
-    s.Shape("PRWire Link", 0.0, -1.0, 1, -90);
-    s.Shape("PRWire Link", 1.7, -1.3, 1, 90);
-    const char* parts[] = {"Ra1", "Ra2", "C1", "C3", "Rg2", "Rk1", "Rk2", "Ck1", "Ck2", "Rg1"};
-    const Pt at[] = {{0.33, -0.2}, {1.33, -0.2}, {0.63, -0.5}, {1.63, -0.5}, {0.83, -0.85},
-                     {0.23, -0.95}, {1.23, -0.95}, {0.53, -0.8}, {1.53, -0.8}, {0.13, -1.15}};
-    for (int i = 0; i < 10; ++i) Note(s, at[i].x, at[i].y, parts[i]);
-    // The valve socket beside the board, its leads to the strips.
-    s.Shape("PCNoval Socket", 2.7, -0.55);
-    Note(s, 2.45, -1.1, "V1 12AX7 (socket from below)");
-    s.Line({{1.9, -0.4}, {2.3, -0.4}, {2.55, -0.38}});
-    s.Line({{1.9, -0.6}, {2.35, -0.6}, {2.47, -0.58}});
-    s.Line({{1.9, -0.7}, {2.35, -0.75}, {2.5, -0.72}});
-    s.Line({{1.9, -1.0}, {2.2, -1.0}, {2.45, -0.85}});
+    const std::pair<int, const char*> strips[] = {{0, "B+"}, {3, "IN"}, {4, "PLATES"}, {6, "G2 | OUT"},
+                                                  {7, "0V"}, {10, "0V"}, {11, "CATHODES"}, {13, "0V"}};
+    for (const auto& [r, name] : strips) Note(s, -0.62, -0.1 * r - 0.02, name);
+    for (int r : {4, 6, 11}) Cut(s, 10, r);
+
+    // First stage (left) and second stage (right).
+    Across(s, "PCResistor 0.4", 1, 3);           // Rg1 1M: input to 0V
+    Across(s, "PCResistor 0.4", 3, 0);           // Ra1 100k: B+ to plate 1
+    Across(s, "PCCapacitor Radial 0.2", 5, 4);   // C1 22n: plate 1 to grid 2
+    Across(s, "PCResistor 0.4", 7, 6);           // Rg2 470k: grid 2 to 0V
+    Across(s, "PCResistor 0.4", 2, 7);           // Rk1 1k5: 0V to cathode 1
+    Across(s, "PCCapacitor Radial 0.2", 4, 11);  // Ck1 25u: cathode 1 to 0V
+    Across(s, "PCResistor 0.4", 13, 0);          // Ra2 100k: B+ to plate 2
+    Across(s, "PCCapacitor Radial 0.2", 15, 4);  // C3 100n: plate 2 to output
+    Across(s, "PCResistor 0.4", 12, 7);          // Rk2 1k5: 0V to cathode 2
+    Across(s, "PCCapacitor Radial 0.2", 14, 11); // Ck2 25u: cathode 2 to 0V
+    Across(s, "PRWire Link", 9, 7);              // 0V strips 7 and 10
+    Across(s, "PRWire Link", 0, 10);             // 0V strips 10 and 13
+    const std::pair<Pt, const char*> labels[] = {
+        {{0.13, -0.5}, "Rg1"}, {{0.33, -0.2}, "Ra1"}, {{0.53, -0.48}, "C1"}, {{0.73, -0.8}, "Rg2"},
+        {{0.23, -0.9}, "Rk1"}, {{0.43, -1.18}, "Ck1"}, {{1.33, -0.2}, "Ra2"}, {{1.53, -0.48}, "C3"},
+        {{1.23, -0.9}, "Rk2"}, {{1.43, -1.18}, "Ck2"}};
+    for (const auto& [at, name] : labels) Note(s, at.x, at.y, name);
+
+    // The socket seen from its wiring side: pin k clockwise from the gap.
+    const Pt socket{2.75, -0.6};
+    s.Shape("PCNoval Socket", socket.x, socket.y);
+    Note(s, 2.4, -1.15, "V1 12AX7, wiring side");
+    auto pin = [&](int k) {
+        const double a = (270.0 - 36.0 * k) * 3.14159265358979323846 / 180;
+        return Pt{socket.x + 0.234 * std::cos(a), socket.y + 0.234 * std::sin(a)};
+    };
+    // Flying leads are drawn dashed: they run above the board, not on it.
+    auto lead = [&](int c, int r, int k) {
+        const Pt h = HoleAt(c, r), p = pin(k);
+        s.Hidden({h, {2.1, h.y}, p});
+    };
+    lead(19, 3, 2);   // grid 1, from the end of the input strip
+    lead(19, 4, 6);   // plate 2 (right half of the plates strip)
+    lead(9, 4, 1);    // plate 1, from the left half
+    lead(9, 6, 7);    // grid 2
+    lead(9, 11, 3);   // cathode 1
+    lead(19, 11, 8);  // cathode 2
+    // Off-board wires: supply, input, output.
+    s.Line({HoleAt(0, 0), {-0.25, 0}});
+    s.Line({HoleAt(0, 3), {-0.25, -0.3}});
+    s.Line({HoleAt(0, 13), {-0.25, -1.3}});
+    Note(s, -0.75, 0.08, "from supply");
+    s.Line({HoleAt(19, 6), {1.95, -0.75}, {1.95, -1.45}});
+    Note(s, 1.7, -1.55, "to OUT");
 }
 
 // ---- the chassis ----------------------------------------------------------------------
