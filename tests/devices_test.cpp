@@ -126,3 +126,26 @@ TEST_F(DevicesTest, CulledRedrawEqualsTheFullOne) {
         EXPECT_EQ(culled, app().screen.px) << "zoom steps " << zoomSteps;
     }
 }
+
+TEST_F(DevicesTest, AnInvertedPolylineShowsEveryPixelOnceAndComesBack) {
+    // A wave of many short segments, as a symbol's sine is drawn.
+    std::vector<double> xs, ys;
+    for (int k = 0; k <= 40; ++k) {
+        xs.push_back(-2 + 0.1 * k);
+        ys.push_back(0.5 * std::sin(k * 0.4));
+    }
+    const auto blank = app().screen.px;
+    ScreenDevice solid = MakeScreenDevice(app());
+    RenderPolyline(solid, xs.data(), ys.data(), 41, 0, 1, 1, HiddenPattern{}, 0xFFFFFF);
+    size_t drawn = 0;
+    for (size_t i = 0; i < blank.size(); ++i) drawn += app().screen.px[i] != blank[i];
+    app().screen.px = blank;
+    ScreenDevice inv = MakeScreenDevice(app());
+    inv.invert = true;
+    RenderPolyline(inv, xs.data(), ys.data(), 41, 0, 1, 1, HiddenPattern{}, 0);
+    size_t inverted = 0;
+    for (size_t i = 0; i < blank.size(); ++i) inverted += app().screen.px[i] != blank[i];
+    EXPECT_EQ(inverted, drawn);  // no joint inverted twice
+    RenderPolyline(inv, xs.data(), ys.data(), 41, 0, 1, 1, HiddenPattern{}, 0);
+    EXPECT_EQ(app().screen.px, blank);
+}

@@ -552,6 +552,7 @@ TEST_F(DrawingTest, ShapeTypedAngleAndFlips) {
 
 TEST_F(DrawingTest, ShapeAngleByClickAndThirdRightClickStores) {
     const int s = d().ObjNext;
+    d().CurColor = 6;
     ArmShape(app(), "ScB-TestBox");
     Click(kButtonRight, -1, 0.5);
     Move(-1, 1.5);
@@ -565,6 +566,12 @@ TEST_F(DrawingTest, ShapeAngleByClickAndThirdRightClickStores) {
     EXPECT_NEAR(d().ObjAngle[s], kPi / 2, 1e-9);
     EXPECT_EQ(d().ObjXScale[s], 1);
     EXPECT_EQ(d().ObjYScale[s], 1);
+    // It takes the colour of its first click and is drawn in it.
+    EXPECT_EQ(d().ObjColor[s], 6);
+    ScreenRedraw(app(), 1);
+    size_t magenta = 0;
+    for (uint32_t p : app().screen.px) magenta += p == 0xFF00FFu;
+    EXPECT_GT(magenta, 20u);
     // The middle button arms the same shape again.
     Click(kButtonMiddle, 0, 0);
     EXPECT_EQ(c().CurCommand, "Shape");

@@ -82,6 +82,7 @@ void Shape_PlaceClick(App& app, int button, int, float x, float y) {
             CancelCommand(app, 1);
             return;
         }
+        d.ObjColor[s] = d.CurColor;  // the colour in force at the first click
     }
     Point2 p = c.Pt0;
     SnapToDrawing(app, x, y, p.x, p.y);

@@ -87,7 +87,7 @@ bool CutToBox(double& x0, double& y0, double& x1, double& y1, double lo, double 
 // Bresenham between two pixel positions, both ends included; `put` takes
 // each pixel on the buffer. Ends far off are cut in floating point first.
 template <class Put>
-static void WalkLinePixels(const Surface& s, int x0, int y0, int x1, int y1, Put put) {
+static void WalkLinePixels(const Surface& s, int x0, int y0, int x1, int y1, Put put, bool skipFirst = false) {
     if ((x0 < 0 && x1 < 0) || (y0 < 0 && y1 < 0) || (x0 >= s.width && x1 >= s.width) ||
         (y0 >= s.height && y1 >= s.height))
         return;
@@ -101,8 +101,8 @@ static void WalkLinePixels(const Surface& s, int x0, int y0, int x1, int y1, Put
     int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
     int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
     int err = dx + dy;
-    for (;;) {
-        if (static_cast<unsigned>(x0) < static_cast<unsigned>(s.width) &&
+    for (bool first = true;; first = false) {
+        if (!(first && skipFirst) && static_cast<unsigned>(x0) < static_cast<unsigned>(s.width) &&
             static_cast<unsigned>(y0) < static_cast<unsigned>(s.height))
             put(static_cast<size_t>(y0) * s.width + x0);
         if (x0 == x1 && y0 == y1) break;
@@ -117,8 +117,8 @@ void SurfaceLinePixels(Surface& s, int x0, int y0, int x1, int y1, uint32_t rgb)
     WalkLinePixels(s, x0, y0, x1, y1, [&](size_t i) { s.px[i] = rgb; });
 }
 
-void SurfaceInvertLinePixels(Surface& s, int x0, int y0, int x1, int y1) {
-    WalkLinePixels(s, x0, y0, x1, y1, [&](size_t i) { s.px[i] ^= 0xFFFFFFu; });
+void SurfaceInvertLinePixels(Surface& s, int x0, int y0, int x1, int y1, bool skipFirst) {
+    WalkLinePixels(s, x0, y0, x1, y1, [&](size_t i) { s.px[i] ^= 0xFFFFFFu; }, skipFirst);
 }
 
 void SurfaceLine(Surface& s, double x1Tw, double y1Tw, double x2Tw, double y2Tw, uint32_t rgb) {

@@ -43,7 +43,9 @@ void SurfaceLine(Surface& s, double x1Tw, double y1Tw, double x2Tw, double y2Tw,
 // The same between two pixel positions; both ends are drawn.
 void SurfaceLinePixels(Surface& s, int x0, int y0, int x1, int y1, uint32_t rgb);
 // The same line with every pixel inverted: drawn twice, the buffer is back.
-void SurfaceInvertLinePixels(Surface& s, int x0, int y0, int x1, int y1);
+// skipFirst leaves the first pixel alone (the end of the segment before,
+// which a polyline must not invert twice).
+void SurfaceInvertLinePixels(Surface& s, int x0, int y0, int x1, int y1, bool skipFirst = false);
 // Colour XOR 0xFFFFFF at one pixel: drawn twice, the pixel is back.
 void SurfaceInvertPixel(Surface& s, double xTw, double yTw);
 // Fills a rectangle given in pixels (used by the prompt line's eraser).

@@ -29,12 +29,15 @@ void ScreenDevice::Dot(double x, double y, uint32_t rgb) {
 void ScreenDevice::MoveTo(double x, double y) {
     penX_ = PixelX(x);
     penY_ = PixelY(y);
+    penInked_ = false;
 }
 
 void ScreenDevice::LineTo(double x, double y, uint32_t rgb) {
     int nx = PixelX(x), ny = PixelY(y);
-    if (invert) SurfaceInvertLinePixels(s_, penX_, penY_, nx, ny);
+    // An inverted polyline inverts each joint once, so short segments stay visible.
+    if (invert) SurfaceInvertLinePixels(s_, penX_, penY_, nx, ny, penInked_);
     else SurfaceLinePixels(s_, penX_, penY_, nx, ny, rgb);
+    penInked_ = true;
     penX_ = nx;
     penY_ = ny;
 }

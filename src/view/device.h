@@ -75,6 +75,7 @@ private:
     Surface& s_;
     double zoom_, panX_, panY_, base_, unit_, pi_;
     int penX_ = 0, penY_ = 0;  // pixel of the pen after MoveTo / LineTo
+    bool penInked_ = false;    // the pen's pixel was inverted by the LineTo before
 };
 
 // ---- template body ---------------------------------------------------------
