@@ -17,28 +17,29 @@ recent_list "$work/boards" amp.dwg
 start
 for _ in $(seq 50); do caption | grep -q amp.dwg && break; sleep 0.1; done
 caption | grep -q amp.dwg || fail "the drawing did not open: '$(caption)'"
-key F11; sleep 0.5
+key F11; sleep 1
 
+# Generous pauses: a loaded machine must not turn a click into a drag or
+# let keys overtake the answer before them.
 click() {  # button x y, in pixels of the window
-  xdotool mousemove --window "$WIN" "$2" "$3"; sleep 0.15
-  xdotool click "$1"; sleep 0.2
+  xdotool mousemove --window "$WIN" "$2" "$3"; sleep 0.3
+  xdotool click "$1"; sleep 0.4
 }
-answer() { type_text "$1"; key Return; sleep 0.2; }
+answer() { type_text "$1"; sleep 0.15; key Return; sleep 0.4; }
 
 # A Line by clicks: two left clicks, a right click for the last point.
-key l; sleep 0.3
+key l; sleep 0.6
 click 1 250 300; click 1 450 300; click 3 450 420
 # A Line by typed coordinates, kept with E.
-key l; sleep 0.3
+key l; sleep 0.6
 answer "1,1"; answer "4,1"; answer "4,3"; answer "E"
 # A Circle: a click for the centre, a typed diameter.
-key c; sleep 0.3
+key c; sleep 0.6
 click 1 600 400
 answer "2"
 sleep 0.3
 key ctrl+s
-for _ in $(seq 50); do [ -e "$work/boards/amp.BAK" ] && break; sleep 0.1; done
-[ -e "$work/boards/amp.BAK" ] || fail "Ctrl+S left no backup"
+wait_saved "$work/boards/amp.dwg" || fail "Ctrl+S left no backup or no new file"
 
 f="$work/boards/amp.dwg"
 [ "$(sed -n 28p "$f" | tr -d '\r')" = "6" ] || fail "the saved drawing holds $(sed -n 28p "$f" | tr -d '\r') objects, not 6"
@@ -49,7 +50,7 @@ echo "$flat" | grep -q " Line 5 1 3 0 0 1 1 4 1 4 3 1 1 " || fail "the typed Lin
 echo "$flat" | grep -Eq " Circle 6 1 1 [-0-9.]+ [-0-9.]+ 1 1 " || fail "the Circle of diameter 2 is not in the file: $flat"
 
 # One more Line: the drawing has changed, and Ctrl+Q asks about it.
-key l; sleep 0.3
+key l; sleep 0.6
 answer "0,0"; answer "2,2"; answer "E"
 key ctrl+q
 asked=""

@@ -38,8 +38,7 @@ want="Zarnic File: $work/boards/amp.dwg  <Font: F->  <Shape: B->  Draw Color = W
 wait_caption "$want" || fail "caption after reopening was '$(caption)', wanted '$want'"
 [ -e "$work/boards/amp.BAK" ] && fail "a backup exists before saving"
 key ctrl+s
-for _ in $(seq 50); do [ -e "$work/boards/amp.BAK" ] && break; sleep 0.1; done
-[ -e "$work/boards/amp.BAK" ] || fail "Ctrl+S left no backup"
+wait_saved "$work/boards/amp.dwg" || fail "Ctrl+S left no backup or no new file"
 cmp -s "$fixture" "$work/boards/amp.BAK" || fail "the backup is not the previous version"
 [ "$(sed -n 63p "$work/boards/amp.dwg" | tr -d '\r')" = "5.875" ] || fail "the saved drawing does not carry the new extents"
 [ "$(wc -l < "$work/boards/amp.dwg")" -eq 65 ] || fail "the saved drawing does not have 65 lines"

@@ -56,3 +56,14 @@ recent_list() {
   printf '%s/\r\n%s\r\n' "$1" "$2" > "$dir/Zarnic_Last_Group_Open.dat"
   for _ in $(seq 9); do printf '\r\n\r\n' >> "$dir/Zarnic_Last_Group_Open.dat"; done
 }
+# Waits until a save of drawing $1 has finished: its backup is there and the
+# file itself has been replaced by the new version (the backup is copied
+# before the new file is renamed over the old one).
+wait_saved() {
+  local f=$1 b="${1%.*}.BAK"
+  for _ in $(seq 100); do
+    [ -e "$b" ] && ! cmp -s "$f" "$b" && return 0
+    sleep 0.1
+  done
+  return 1
+}

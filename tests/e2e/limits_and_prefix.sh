@@ -24,8 +24,7 @@ key F7; sleep 0.3
 type_text "-2,-1.5"; key Tab; sleep 0.3
 type_text "12,7.25"; key Tab; sleep 0.5
 key ctrl+s
-for _ in $(seq 50); do [ -e "$work/boards/amp.BAK" ] && break; sleep 0.1; done
-[ -e "$work/boards/amp.BAK" ] || fail "Ctrl+S left no backup"
+wait_saved "$work/boards/amp.dwg" || fail "Ctrl+S left no backup or no new file"
 limits=$(sed -n 5,9p "$work/boards/amp.dwg" | tr -d '\r' | tr '\n' ' ')
 [ "$limits" = "Limits -2 -1.5 12 7.25 " ] || fail "saved limits were '$limits'"
 
