@@ -125,6 +125,7 @@ TEST(TableAppend, NumbersTheNewObjectAndMovesObjNext) {
     int s = BeginAppend(*app);
     ASSERT_EQ(s, 1);
     app->dwg.ObjSize[s] = 2;
+    app->dwg.VertX(s, 2) = 1;  // two different vertices
     app->dwg.ObjColor[s] = 3;  // taken at the command's first click
     CommitAppend(*app, s, "Line");
     EXPECT_EQ(app->dwg.ObjType[1], "Line");

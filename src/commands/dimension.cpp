@@ -113,8 +113,6 @@ void AddPiece(App& app, const std::vector<Point2>& pts) {
         d.VertY(s, static_cast<int>(k) + 1) = pts[k].y;
     }
     d.ObjSize[s] = static_cast<double>(pts.size());
-    d.ObjType[s] = "Line";  // the repeats are removed from a Line only
-    RemoveDuplicateVertices(d, s);
     CommitAppend(app, s, "Line");
 }
 

@@ -83,8 +83,6 @@ void StoreLine(App& app, int s) {
     d.ObjSize[s] = app.draw.VertCount;
     d.ObjLineWidth[s] = d.CurLineWidth;
     SetScalesOne(app, s);
-    d.ObjType[s] = "Line";  // the repeats are removed from a Line only
-    RemoveDuplicateVertices(d, s);
     CommitAppend(app, s, "Line");
     app.draw.VertCount = 0;
     CompleteCommand(app, "Line");

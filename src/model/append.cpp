@@ -32,6 +32,7 @@ void CommitAppend(App& app, int slot, const std::string& kind) {
     if (slot < 1 || slot > kMaxSlot) return;
     d.ObjNum[slot] = static_cast<int16_t>(slot);
     d.ObjType[slot] = kind;
+    RemoveDuplicateVertices(d, slot);  // a Line keeps each repeated vertex once
     if (d.ObjNext <= slot) d.ObjNext = static_cast<int16_t>(slot + 1);
     d.DrawingChanged = true;
 }

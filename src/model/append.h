@@ -14,7 +14,7 @@ int BeginAppend(App& app);
 bool RoomFor(App& app, int n);
 // True when vertex position k (1-based) exists; otherwise tells the user.
 bool VertexRoom(App& app, int k);
-// Numbers the new object, sets its kind last, moves ObjNext on and marks the
-// drawing changed. The command has filled its other fields (colour, line
+// Numbers the new object, sets its kind, removes a Line's repeated
+// vertices, moves ObjNext on and marks the drawing changed. The command has filled its other fields (colour, line
 // type, factors) at the steps where the user gave them.
 void CommitAppend(App& app, int slot, const std::string& kind);
