@@ -7,22 +7,12 @@
 #include <cmath>
 
 #include "fake_platform.h"
+#include "recorder.h"
 #include "model/numbers.h"
 #include "view/font.h"
 #include "view/redraw.h"
 
 namespace {
-
-// Records what a renderer hands it: dots, pen moves and whole curves.
-struct Recorder : Device {
-    struct Move { bool down; double x, y; };
-    std::vector<Move> moves;
-    std::vector<Curve> curves;
-    void Dot(double, double, uint32_t) override {}
-    void MoveTo(double x, double y) override { moves.push_back({false, x, y}); }
-    void LineTo(double x, double y, uint32_t) override { moves.push_back({true, x, y}); }
-    void DrawCurve(const Curve& c, uint32_t) override { curves.push_back(c); }
-};
 
 class FontTest : public ::testing::Test {
 protected:

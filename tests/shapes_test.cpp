@@ -11,6 +11,7 @@
 #include "commands/registers.h"
 #include "editing/delete.h"
 #include "fake_platform.h"
+#include "recorder.h"
 #include "model/dwgfile.h"
 #include "model/extents.h"
 #include "view/redraw.h"
@@ -19,16 +20,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-struct Recorder : Device {
-    struct Move { bool down; double x, y; };
-    std::vector<Move> moves;
-    std::vector<Curve> curves;
-    void Dot(double, double, uint32_t) override {}
-    void MoveTo(double x, double y) override { moves.push_back({false, x, y}); }
-    void LineTo(double x, double y, uint32_t) override { moves.push_back({true, x, y}); }
-    void DrawCurve(const Curve& c, uint32_t) override { curves.push_back(c); }
-};
 
 // A drawing file of the given records (27 header lines, count, records, extents).
 std::string ShapeText(const std::vector<std::vector<std::string>>& records) {

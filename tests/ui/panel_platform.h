@@ -6,32 +6,17 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/null_platform.h"
 #include "ui/panel_window.h"
 
-class PanelTestPlatform : public Platform {
+// The window-less platform, with the messages, the caption and the dialogs recorded.
+class PanelTestPlatform : public NullPlatform {
 public:
     MsgAnswer MsgBox(const std::string& text, MsgButtons b, MsgIcon, const std::string&) override {
         messages.push_back(text);
         return b == MsgButtons::OK ? MsgAnswer::OK : MsgAnswer::No;
     }
     void SetCaption(const std::string& c) override { caption = c; }
-    void MenuSetChecked(const std::string&, bool) override {}
-    void MenuSetEnabled(const std::string&, bool) override {}
-    void MenuSetVisible(const std::string&, bool) override {}
-    void MenuSetCaption(const std::string&, const std::string&) override {}
-    void SurfaceText(Surface&, double, double, const std::string&, uint32_t) override {}
-    double TextWidth(const std::string& text) override { return 100.0 * text.size(); }
-    void SurfaceChanged() override {}
-    void SetWindowColors(uint32_t, uint32_t) override {}
-    void InputBoxShow(double, double, double, double, const std::string&) override {}
-    void InputBoxHide() override {}
-    std::string InputBoxText() override { return ""; }
-    void InputBoxSetText(const std::string&) override {}
-    bool InputBoxVisible() override { return false; }
-    void FocusInputBox() override {}
-    void ShowControl(const std::string&, const ControlBox&) override {}
-    void FocusKeyCatcher() override {}
     void ShowDialog(DialogId id, bool visible) override {
         PanelWindow* w = Window(id);
         if (!w) return;
@@ -49,8 +34,6 @@ public:
         focused = control;
         if (PanelWindow* w = Window(id)) w->FocusControl(control);
     }
-    void ClipboardClear() override {}
-    void Quit() override {}
 
     PanelWindow* Window(DialogId id) const {
         auto it = windows.find(id);
