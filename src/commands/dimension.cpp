@@ -192,7 +192,7 @@ void Dimension_Answer(App& app, const TypedAnswer& a) {
     DimensionState& dm = app.dim;
     if (!dm.TextPlaced) return;
     if (c.CmdStep == "DimC") {
-        dm.Centred = a.text == "C" || a.text == "c";
+        dm.Centred = UpperText(a.text) == "C";
         InputPrompt(app, 500, "2", "Dimension: Enter Number of Decimal Places.");
         c.CmdStep = "DP";
     } else if (c.CmdStep == "DP") {

@@ -29,12 +29,6 @@ const char* const kMsgZoomOverflow =
     "Or type 'E' in the box to save the line so far. \r\n"
     "Then reset the zoom and take up where you left off.";
 
-std::string Upper(std::string s) {
-    for (char& ch : s)
-        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
-    return s;
-}
-
 Point2 Snapped(App& app, float x, float y) {
     Point2 p = app.cmd.Pt0;
     SnapToDrawing(app, x, y, p.x, p.y);
@@ -227,7 +221,7 @@ void Line_Click(App& app, int button, int, float x, float y) {
 
 void Line_Answer(App& app, const TypedAnswer& a) {
     DrawState& st = app.draw;
-    const std::string u = Upper(a.text);
+    const std::string u = UpperText(a.text);
     const int s = app.dwg.ObjNext;
     if (u == "U" || u == "C" || u == "E") {
         app.cmd.CmdStep = u;
@@ -530,7 +524,7 @@ void Text_Answer(App& app, const TypedAnswer& a) {
         return;
     }
     if (c.CmdStep == "A") {
-        const std::string j = Upper(a.text.substr(0, 1));
+        const std::string j = UpperText(a.text.substr(0, 1));
         if (j != "S" && j != "C" && j != "M" && j != "E") {
             RejectAnswer(app);
             return;

@@ -134,9 +134,7 @@ void Shape_Answer(App& app, const TypedAnswer& a) {
         return;
     }
     if (c.CmdStep != "F") return;
-    std::string f = a.text;
-    for (char& ch : f)
-        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+    const std::string f = UpperText(a.text);
     if (f == "H") StoreShape(app, -1, 1);
     else if (f == "V") StoreShape(app, 1, -1);
     else StoreShape(app, 1, 1);  // "N", or anything else: no flip

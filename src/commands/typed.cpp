@@ -9,6 +9,7 @@
 #include "app.h"
 #include "commands/dimension.h"
 #include "commands/draw.h"
+#include "commands/menu.h"
 #include "commands/registers.h"
 #include "model/extents.h"
 #include "model/numbers.h"
@@ -29,7 +30,7 @@ const char* const kPromptPlotScalePositive = "Plot Scale must be more than 0.  E
 void GridAnswer(App& app, const TypedAnswer&) {
     app.dwg.GridSpacing = app.cmd.TypedValue;
     app.dwg.GridOn = true;
-    app.ui.MenuSetChecked("GridOnOff", true);
+    app.ui.MenuSetChecked(kMenuGrid, true);
     CancelCommand(app, 1);
 }
 
@@ -97,7 +98,7 @@ void NewLimitsTaken(App& app) {
 void LimitsAnswer(App& app, const TypedAnswer& a) {
     Drawing& d = app.dwg;
     if (!a.pair) {
-        if (!a.text.empty() && (a.text[0] == 'A' || a.text[0] == 'a')) {
+        if (UpperText(a.text.substr(0, 1)) == "A") {
             AutomaticLimits(app);
             NewLimitsTaken(app);
         } else {
@@ -180,6 +181,12 @@ TypedAnswer ParseAnswer(const std::string& text) {
         a.y = LeadingNumber(std::string_view(text).substr(comma + 1));
     }
     return a;
+}
+
+std::string UpperText(std::string text) {
+    for (char& ch : text)
+        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+    return text;
 }
 
 void RejectAnswer(App& app) {

@@ -18,6 +18,9 @@ struct TypedAnswer {
 void Text2_LostFocus(App& app);
 // Reads an answer by the comma rule; TypedValue is the caller's to set.
 TypedAnswer ParseAnswer(const std::string& text);
+// An answer in capitals, for the letters the commands take in any case
+// (ASCII letters only: names and texts keep their own characters).
+std::string UpperText(std::string text);
 // Clears the box and gives it the focus again: the answer is not taken.
 void RejectAnswer(App& app);
 // A click on another control takes the focus from the input box: a shown
