@@ -25,13 +25,22 @@ struct Box {
     double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
 };
 
+// A grid of about forty steps across a drawing of this size, on a round number.
+double SheetGrid(double size) {
+    const double span = size / 40;
+    for (double g : {0.1, 0.25, 0.5, 1.0, 2.0, 5.0, 10.0, 12.0, 24.0, 48.0})
+        if (g >= span) return g;
+    return 96;
+}
+
 // Limits round the drawing's extents, a view fitted to a 12000 x 8000 twip
-// area, the factory grid and snap.
+// area, the factory snap and a grid (chosen from the size when grid is 0).
 void SetHeader(Drawing& d, const std::string& prefix, double margin, double grid) {
     RecomputeExtents(d);
     double x0 = d.ExtMinX, x1 = d.ExtMaxX, y0 = d.ExtMinY, y1 = d.ExtMaxY;
     if (!(x1 > x0)) x0 = -0.5, x1 = 0.5;
     if (!(y1 > y0)) y0 = -0.5, y1 = 0.5;
+    if (grid <= 0) grid = SheetGrid(std::max(x1 - x0, y1 - y0) + 2 * margin);
     d.ShapePrefix = prefix;
     d.LimLLX = std::floor((x0 - margin) / grid) * grid;
     d.LimURX = std::ceil((x1 + margin) / grid) * grid;
@@ -109,13 +118,6 @@ void DrawSheet(Sym& s, const std::vector<SymbolDef>& symbols, const std::map<std
     }
 }
 
-// A grid of about forty steps across the limits, on a round number.
-double SheetGrid(const Drawing& d) {
-    const double span = std::max(d.LimURX - d.LimLLX, d.LimURY - d.LimLLY) / 40;
-    for (double g : {0.1, 0.25, 0.5, 1.0, 2.0, 5.0, 10.0, 12.0, 24.0, 48.0})
-        if (g >= span) return g;
-    return 96;
-}
 
 }  // namespace
 
@@ -158,8 +160,7 @@ int main(int argc, char** argv) {
         ClearObjects(d);
         Sym s(d);
         DrawSheet(s, symbols, boxes, p);
-        SetHeader(d, p, 0.3, 0.5);
-        SetHeader(d, p, 0.3, SheetGrid(d));
+        SetHeader(d, p, 0.3, 0);
         std::string name = "Library Sheet " + p;
         if (!Save(d, examples + name + ".dwg")) {
             std::fprintf(stderr, "make_library: cannot write the sheet %s\n", name.c_str());
@@ -171,8 +172,7 @@ int main(int argc, char** argv) {
         ClearObjects(d);
         Sym s(d);
         ex.draw(s);
-        SetHeader(d, ex.prefix, 0.3, 0.5);
-        SetHeader(d, ex.prefix, 0.3, SheetGrid(d));
+        SetHeader(d, ex.prefix, 0.3, 0);
         if (!Save(d, examples + ex.name + ".dwg")) {
             std::fprintf(stderr, "make_library: cannot write %s\n", ex.name.c_str());
             return 1;
