@@ -11,8 +11,7 @@ struct TypedAnswer;
 struct DrawState {
     int VertCount = 0;               // vertices of the Line being drawn, 0 when none
     bool TextEntryPending = false;   // the Text command waits for the text itself
-    bool ShapePreviewOn = false;     // a shape preview stands on the screen
-    double PreviewX = 0, PreviewY = 0, PreviewAngle = 0;  // where it was drawn (drawing units, radians)
+    bool ShapePreviewOn = false;     // a shape preview stands on the screen, drawn from the slot's own values
 };
 
 // Completion of a drawing command: the drawing changed, the command ends
