@@ -12,6 +12,7 @@
 
 #include "model/drawing.h"
 #include "model/dwgfile.h"
+#include "model/safewrite.h"
 #include "model/extents.h"
 
 namespace {

@@ -20,6 +20,7 @@
 #include "fake_platform.h"
 #include "model/drawing.h"
 #include "model/dwgfile.h"
+#include "model/safewrite.h"
 #include "model/extents.h"
 #include "model/messages.h"
 #include "model/numbers.h"

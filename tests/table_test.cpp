@@ -7,7 +7,7 @@
 #include <unistd.h>
 
 #include "fake_platform.h"
-#include "model/append.h"
+#include "commands/append.h"
 #include "model/drawing.h"
 #include "model/messages.h"
 

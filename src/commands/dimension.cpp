@@ -16,7 +16,7 @@
 #include "commands/registers.h"
 #include "commands/typed.h"
 #include "editing/transform.h"
-#include "model/append.h"
+#include "commands/append.h"
 #include "model/extents.h"
 #include "view/view.h"
 

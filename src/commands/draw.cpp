@@ -16,7 +16,7 @@
 #include "commands/registers.h"
 #include "commands/shell.h"
 #include "commands/typed.h"
-#include "model/append.h"
+#include "commands/append.h"
 #include "model/extents.h"
 #include "view/redraw.h"
 #include "view/render.h"

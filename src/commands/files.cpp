@@ -14,6 +14,7 @@
 #include "commands/registers.h"
 #include "commands/shell.h"
 #include "model/dwgfile.h"
+#include "model/safewrite.h"
 #include "model/extents.h"
 #include "model/messages.h"
 #include "model/recent.h"

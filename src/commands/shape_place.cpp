@@ -11,7 +11,7 @@
 #include "commands/pointer.h"
 #include "commands/registers.h"
 #include "commands/typed.h"
-#include "model/append.h"
+#include "commands/append.h"
 #include "view/redraw.h"
 #include "view/shapes.h"
 #include "view/view.h"

@@ -1,34 +1,22 @@
-// Appending objects to the table, with the capacity checks every drawing
-// command shares.
+// Appending objects to the table, with the capacity tests every command
+// that adds objects shares.
 #include "model/append.h"
 
-#include "app.h"
-#include "model/messages.h"
+#include "model/drawing.h"
 
-int BeginAppend(App& app) {
-    int slot = app.dwg.ObjNext;
-    if (slot < 1 || slot > kMaxSlot) {
-        app.ui.MsgBox(kMsgDrawingFull, MsgButtons::OK, MsgIcon::Warning, "");
-        return 0;
-    }
-    return slot;
+int NextFreeSlot(const Drawing& d) {
+    const int slot = d.ObjNext;
+    return slot >= 1 && slot <= kMaxSlot ? slot : 0;
 }
 
-bool RoomFor(App& app, int n) {
-    const int first = app.dwg.ObjNext;
-    if (first >= 1 && first + n - 1 <= kMaxSlot) return true;
-    app.ui.MsgBox(kMsgDrawingFull, MsgButtons::OK, MsgIcon::Warning, "");
-    return false;
+bool SlotsFree(const Drawing& d, int n) {
+    const int first = d.ObjNext;
+    return first >= 1 && first + n - 1 <= kMaxSlot;
 }
 
-bool VertexRoom(App& app, int k) {
-    if (k >= 1 && k <= kMaxVertex) return true;
-    app.ui.MsgBox(kMsgLineFull, MsgButtons::OK, MsgIcon::Warning, "");
-    return false;
-}
+bool VertexFits(int k) { return k >= 1 && k <= kMaxVertex; }
 
-void CommitAppend(App& app, int slot, const std::string& kind) {
-    Drawing& d = app.dwg;
+void CommitAppend(Drawing& d, int slot, const std::string& kind) {
     if (slot < 1 || slot > kMaxSlot) return;
     d.ObjNum[slot] = static_cast<int16_t>(slot);
     d.ObjType[slot] = kind;

@@ -1,20 +1,19 @@
-// Appending objects: the one place that knows the table's capacity. Every
-// drawing command asks BeginAppend for the slot of its new object and ends
-// with CommitAppend; a Line asks VertexRoom before each new vertex. A full
-// table or a full Line is refused with a message, never written past.
+// Appending objects to the table: the one place that knows its capacity.
+// The table side only answers "does it fit" and stores the finished object;
+// the commands' side (commands/append.h) tells the user when it does not.
 #pragma once
 #include <string>
 
-struct App;
+struct Drawing;
 
-// The slot the new object goes to (ObjNext), or 0 after telling the user the
-// drawing is full (3000 objects).
-int BeginAppend(App& app);
-// True when n more objects fit (from ObjNext on); otherwise tells the user.
-bool RoomFor(App& app, int n);
-// True when vertex position k (1-based) exists; otherwise tells the user.
-bool VertexRoom(App& app, int k);
+// The slot a new object goes to (ObjNext), or 0 when the table is full.
+int NextFreeSlot(const Drawing& d);
+// True when n more objects fit from ObjNext on.
+bool SlotsFree(const Drawing& d, int n);
+// True when vertex position k (1-based) of a Line exists.
+bool VertexFits(int k);
 // Numbers the new object, sets its kind, removes a Line's repeated
-// vertices, moves ObjNext on and marks the drawing changed. The command has filled its other fields (colour, line
-// type, factors) at the steps where the user gave them.
-void CommitAppend(App& app, int slot, const std::string& kind);
+// vertices, moves ObjNext on and marks the drawing changed. The command has
+// filled its other fields (colour, line type, factors) at the steps where
+// the user gave them.
+void CommitAppend(Drawing& d, int slot, const std::string& kind);

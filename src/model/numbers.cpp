@@ -8,6 +8,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <system_error>
@@ -152,4 +153,71 @@ double LeadingNumber(std::string_view text) {
         if (c == 'D' || c == 'd') c = 'E';
     double v = StrtodC(num);
     return std::isfinite(v) ? v : 0;
+}
+
+// ---- the five-decimal texts of the drawing file ----------------------------
+
+namespace {
+
+// Below this magnitude a value rounded to 5 decimals has at most 15
+// significant digits, so its text can be spelled straight from the integer
+// count of 0.00001 steps and reads back as exactly the same double.
+constexpr double kExactLimit = 1e10;
+
+void AppendUnsigned(std::string& out, uint64_t v) {
+    char buf[24];
+    auto r = std::to_chars(buf, buf + sizeof buf, v);
+    out.append(buf, r.ptr);
+}
+
+}  // namespace
+
+void AppendInt(std::string& out, long v) {
+    char buf[24];
+    auto r = std::to_chars(buf, buf + sizeof buf, v);
+    out.append(buf, r.ptr);
+}
+
+// FormatNumber5 appending to `out`: the writer's hot path.
+void AppendNumber5(std::string& out, double& v) {
+    if (!std::isfinite(v)) {
+        v = 0;  // no file can hold it; the table follows what is written
+        out += '0';
+        return;
+    }
+    double m = std::fabs(v);
+    if (m >= kExactLimit) {
+        // 15 significant digits are coarser than 5 decimals here: the table
+        // takes the value the text reads back as.
+        std::string t = GeneralNumber(v);
+        ParseNumber(t, v);
+        out += t;
+        return;
+    }
+    double steps = std::floor(m * 100000 + 0.5);  // whole 0.00001 steps, halves away from zero
+    if (steps == 0) {
+        v = 0;  // -0.000001 rounds to 0 and is written "0"
+        out += '0';
+        return;
+    }
+    v = std::copysign(steps / 100000, v);
+    auto n = static_cast<uint64_t>(steps);
+    if (v < 0) out += '-';
+    AppendUnsigned(out, n / 100000);
+    auto frac = static_cast<unsigned>(n % 100000);
+    if (frac != 0) {
+        char digits[6];
+        for (int i = 4; i >= 0; --i) digits[i] = static_cast<char>('0' + frac % 10), frac /= 10;
+        int len = 5;
+        while (digits[len - 1] == '0') --len;
+        out += '.';
+        out.append(digits, static_cast<size_t>(len));
+    }
+}
+
+
+std::string FormatNumber5(double& v) {
+    std::string s;
+    AppendNumber5(s, v);
+    return s;
 }

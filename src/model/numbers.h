@@ -16,3 +16,11 @@ bool ParseNumber(std::string_view field, double& out);
 // ".", an optional exponent (E or D, signed); "&H" hexadecimal and "&O"
 // octal integers. Whatever follows the number is ignored. Never the locale.
 double LeadingNumber(std::string_view text);
+
+// Rounds v in place to 5 decimals (halves away from zero) and returns its
+// general text: shortest form, up to 15 significant digits, no trailing zeros.
+std::string FormatNumber5(double& v);
+// FormatNumber5 appending to `out`: the writer's hot path.
+void AppendNumber5(std::string& out, double& v);
+// The decimal text of a whole number, appended to `out`.
+void AppendInt(std::string& out, long v);
