@@ -12,8 +12,8 @@
 
 #include "model/drawing.h"
 #include "model/dwgfile.h"
-#include "model/safewrite.h"
 #include "model/extents.h"
+#include "model/safewrite.h"
 
 namespace {
 

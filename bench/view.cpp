@@ -14,12 +14,14 @@
 #include <string>
 
 #include "app.h"
-#include "platform/null_platform.h"
 #include "commands/pointer.h"
 #include "commands/registers.h"
-#include "commands/starters.h"
 #include "commands/shell.h"
+#include "commands/viewmenu.h"
 #include "model/dwgfile.h"
+#include "platform/null_platform.h"
+#include "tables/clicks.h"
+#include "tables/starters.h"
 #include "view/redraw.h"
 #include "view/view.h"
 

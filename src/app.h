@@ -2,6 +2,7 @@
 // until exit. Each member is the plain state struct of one room, declared in
 // that room's own header.
 #pragma once
+#include "commands/browser.h"
 #include "commands/defaults_dialog.h"
 #include "commands/dimension.h"
 #include "commands/draw.h"
@@ -16,7 +17,6 @@
 #include "model/settings.h"
 #include "platform/platform.h"
 #include "platform/surface.h"
-#include "view/browser.h"
 #include "view/font.h"
 #include "view/shapes.h"
 #include "view/view.h"
@@ -41,7 +41,7 @@ struct App {
     DefaultsPanel zarnic2;   // the Default Settings page
     Surface screen;          // the drawing area's pixels
     Font font;               // the stroke font's tables
-    Shapes shapes;
-    Browser browser;
-    HelpViewer help;         // the help viewer's Close button         // the shape list and the library browser over the drawing area           // shape drawing state, the shape list and the shape-file cache
+    Shapes shapes;           // shape drawing state, the shape list and the shape-file cache
+    Browser browser;         // the shape list and the library browser over the drawing area
+    HelpViewer help;         // the help viewer's Close button
 };

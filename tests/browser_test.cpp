@@ -9,12 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "commands/keys.h"
-#include "commands/menu.h"
+#include "commands/browser.h"
 #include "commands/registers.h"
 #include "commands/typed.h"
 #include "fake_platform.h"
-#include "view/browser.h"
+#include "tables/answers.h"
+#include "tables/keys.h"
+#include "tables/menu.h"
 #include "view/shapes.h"
 
 namespace fs = std::filesystem;

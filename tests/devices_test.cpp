@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "commands/files.h"
+#include "commands/viewmenu.h"
 #include "fake_platform.h"
 #include "view/device.h"
 #include "view/font.h"

@@ -9,14 +9,16 @@
 #include <string>
 #include <vector>
 
-#include "commands/keys.h"
+#include "commands/browser.h"
 #include "commands/pointer.h"
 #include "commands/registers.h"
-#include "commands/starters.h"
 #include "commands/typed.h"
 #include "fake_platform.h"
 #include "model/messages.h"
-#include "view/browser.h"
+#include "tables/answers.h"
+#include "tables/clicks.h"
+#include "tables/keys.h"
+#include "tables/starters.h"
 #include "view/redraw.h"
 #include "view/view.h"
 

@@ -9,11 +9,11 @@
 
 #include "commands/filedialogs.h"
 #include "commands/files.h"
-#include "commands/menu.h"
 #include "commands/shell.h"
 #include "fake_platform.h"
 #include "model/messages.h"
 #include "model/recent.h"
+#include "tables/menu.h"
 
 namespace fs = std::filesystem;
 

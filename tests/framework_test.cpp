@@ -6,11 +6,11 @@
 
 #include <cmath>
 
-#include "commands/keys.h"
-#include "commands/menu.h"
 #include "commands/registers.h"
-#include "commands/starters.h"
 #include "fake_platform.h"
+#include "tables/keys.h"
+#include "tables/menu.h"
+#include "tables/starters.h"
 #include "view/redraw.h"
 #include "view/shapes.h"
 #include "view/view.h"

@@ -8,12 +8,12 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "commands/keys.h"
-#include "commands/menu.h"
+#include "commands/browser.h"
 #include "commands/registers.h"
 #include "fake_platform.h"
 #include "help/help.h"
-#include "view/browser.h"
+#include "tables/keys.h"
+#include "tables/menu.h"
 
 namespace {
 

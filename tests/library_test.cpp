@@ -13,10 +13,10 @@
 #include <memory>
 #include <set>
 
+#include "commands/browser.h"
 #include "fake_platform.h"
 #include "library/library.h"
 #include "model/dwgfile.h"
-#include "view/browser.h"
 #include "view/redraw.h"
 #include "view/shapes.h"
 

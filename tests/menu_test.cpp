@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <set>
 
-#include "commands/menu.h"
 #include "fake_platform.h"
 #include "model/datafolder.h"
+#include "tables/menu.h"
 
 TEST(MenuTable, RowsAreUniqueAndUnderTheBar) {
     std::set<std::string> ids, keys;

@@ -7,11 +7,12 @@
 #include <cmath>
 #include <vector>
 
-#include "commands/menu.h"
 #include "commands/pointer.h"
 #include "commands/registers.h"
-#include "commands/starters.h"
 #include "fake_platform.h"
+#include "tables/clicks.h"
+#include "tables/menu.h"
+#include "tables/starters.h"
 #include "view/redraw.h"
 #include "view/view.h"
 
@@ -46,10 +47,6 @@ protected:
     TempDir dir;
     TestApp t;
 };
-
-// A selection hook that records its calls.
-int g_windowSelections = 0;
-int g_promptsAfterSelection = 0;
 
 }  // namespace
 
@@ -225,13 +222,33 @@ TEST_F(PointerTest, ThreePointArcCentreStaysOnTheBisector) {
     EXPECT_GT(Differing(before), 50u);
 }
 
-TEST_F(PointerTest, SelectionWindowIsDraggedAndHandedOn) {
-    app().sel.SelectByWindow = [](App&) { ++g_windowSelections; };
-    app().sel.PromptAfterSelection = [](App&) { ++g_promptsAfterSelection; };
-    g_windowSelections = g_promptsAfterSelection = 0;
+TEST_F(PointerTest, SelectionWindowIsDraggedAndSelectsThroughItsRow) {
+    Drawing& d = app().dwg;
+    auto line = [&](double x1, double y1, double x2, double y2, int color) {
+        int s = d.ObjNext++;
+        d.ObjType[s] = "Line";
+        d.ObjColor[s] = static_cast<int16_t>(color);
+        d.ObjSize[s] = 2;
+        d.VertX(s, 1) = x1, d.VertY(s, 1) = y1, d.VertX(s, 2) = x2, d.VertY(s, 2) = y2;
+        d.ObjXScale[s] = d.ObjYScale[s] = 1;
+        return s;
+    };
+    // Inside the window (-1, -1)-(1.5, 2): a line and a circle; a line that
+    // crosses its edge; a locked line inside it.
+    const int inside = line(-0.5, 0.5, 1, 0.5, 2);
+    const int circle = d.ObjNext++;
+    d.ObjType[circle] = "Circle";
+    d.ObjColor[circle] = 3;
+    d.ObjSize[circle] = 0.5;
+    d.ObjY[circle] = -0.2;
+    d.ObjXScale[circle] = d.ObjYScale[circle] = 1;
+    const int crossing = line(0, 1.8, 3, 1.8, 4);
+    line(-0.8, -0.8, 1, -0.8, -5);
+    ScreenRedraw(app(), 1);
+
     c().CurCommand = "Move";
     c().WindowSelect = "SelectW";
-    Move(0, 0);
+    Move(-4, -2.5);  // the cross-hair away from the objects
     auto before = Pixels();
     Click(kButtonLeft, -1, -1);
     EXPECT_TRUE(c().WindowDragOn);
@@ -239,21 +256,38 @@ TEST_F(PointerTest, SelectionWindowIsDraggedAndHandedOn) {
     Move(1.5, 2);
     EXPECT_NEAR(c().Pt2.x, 1.5, 1e-12);
     Click(kButtonRight, 1.5, 2);
-    EXPECT_EQ(g_windowSelections, 1);
-    EXPECT_EQ(g_promptsAfterSelection, 1);
+    const Selection& sel = app().sel;
+    ASSERT_EQ(sel.SelCount, 2);
+    EXPECT_EQ(sel.SelList[0], inside);
+    EXPECT_EQ(sel.SelList[1], circle);
+    EXPECT_EQ(sel.SelTally, 2);
+    EXPECT_TRUE(sel.SelActive);
+    EXPECT_EQ(c().PromptText, "Move:  Left click source point.");
+    EXPECT_DOUBLE_EQ(c().Pt2.x, c().Pt1.x);
     EXPECT_FALSE(c().WindowDragOn);
     EXPECT_EQ(c().WindowSelect, "None");
     EXPECT_EQ(c().CurCommand, "Move");
-    // The window is erased and the cross-hair stands where the pointer is.
-    Move(0, 0);
-    EXPECT_EQ(Differing(before), 0u);
+    // The window is erased and the cross-hair is back where the pointer is:
+    // the only pixels changed are the picked objects', now in SelectColor.
+    Move(-4, -2.5);
+    const uint32_t picked = app().set.SelectColor & 0xFFFFFFu;
+    EXPECT_EQ(SurfaceGetPixel(app().screen, Sx(0.25), Sy(0.5)), picked);
+    EXPECT_EQ(SurfaceGetPixel(app().screen, Sx(2), Sy(1.8)), ColorOf(app(), d.ObjColor[crossing]));
+    size_t changed = 0;
+    for (size_t i = 0; i < before.size(); ++i) {
+        if (before[i] == t.app->screen.px[i]) continue;
+        ++changed;
+        EXPECT_EQ(t.app->screen.px[i], picked) << "pixel " << i;
+        EXPECT_NE(before[i], app().set.BoardColor & 0xFFFFFFu) << "pixel " << i;
+    }
+    EXPECT_GT(changed, 50u);
 
     // A window asked for while nothing runs is cancelled by the click.
     c().CurCommand = "None";
     c().WindowSelect = "SelectW";
     Click(kButtonLeft, 1, 1);
     EXPECT_EQ(c().WindowSelect, "None");
-    EXPECT_EQ(g_windowSelections, 1);
+    EXPECT_EQ(app().sel.SelCount, 0);
 }
 
 TEST_F(PointerTest, MiddleButtonPlacesTheLastShapeAgain) {

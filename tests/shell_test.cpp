@@ -5,12 +5,13 @@
 
 #include <filesystem>
 
-#include "commands/keys.h"
 #include "commands/registers.h"
 #include "commands/shell.h"
+#include "commands/viewmenu.h"
 #include "fake_platform.h"
 #include "model/messages.h"
 #include "model/recent.h"
+#include "tables/keys.h"
 #include "view/redraw.h"
 #include "view/view.h"
 

@@ -9,11 +9,12 @@
 #include <string>
 #include <utility>
 
-#include "commands/menu.h"
 #include "commands/registers.h"
-#include "commands/starters.h"
 #include "fake_platform.h"
 #include "model/undo.h"
+#include "tables/answers.h"
+#include "tables/menu.h"
+#include "tables/starters.h"
 #include "view/view.h"
 
 namespace {

@@ -3,16 +3,18 @@
 // a second Undo does nothing.
 #include <gtest/gtest.h>
 
-#include "commands/keys.h"
-#include "commands/menu.h"
 #include "commands/pointer.h"
 #include "commands/registers.h"
-#include "commands/starters.h"
 #include "commands/typed.h"
-#include "editing/undo.h"
 #include "fake_platform.h"
 #include "model/dwgfile.h"
 #include "model/undo.h"
+#include "tables/answers.h"
+#include "tables/clicks.h"
+#include "tables/keys.h"
+#include "tables/menu.h"
+#include "tables/starters.h"
+#include "tables/undo.h"
 #include "view/view.h"
 
 namespace {

@@ -6,10 +6,11 @@
 #include <cmath>
 #include <set>
 
-#include "commands/menu.h"
 #include "commands/pointer.h"
 #include "commands/registers.h"
+#include "commands/viewmenu.h"
 #include "fake_platform.h"
+#include "tables/menu.h"
 #include "view/device.h"
 #include "view/redraw.h"
 #include "view/render.h"

@@ -12,11 +12,11 @@
 #include <string>
 
 #include "app.h"
+#include "commands/browser.h"
 #include "library/library.h"
 #include "model/dwgfile.h"
 #include "model/extents.h"
 #include "platform/null_platform.h"
-#include "view/browser.h"
 #include "view/shapes.h"
 
 namespace {

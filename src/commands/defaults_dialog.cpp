@@ -11,7 +11,7 @@
 #include <string>
 
 #include "app.h"
-#include "commands/menu.h"
+#include "commands/menu_ids.h"
 #include "commands/shell.h"
 #include "model/defaults.h"
 #include "model/dwgfile.h"

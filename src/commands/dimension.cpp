@@ -11,12 +11,12 @@
 #include <vector>
 
 #include "app.h"
+#include "commands/append.h"
 #include "commands/draw.h"
 #include "commands/pointer.h"
 #include "commands/registers.h"
 #include "commands/typed.h"
 #include "editing/transform.h"
-#include "commands/append.h"
 #include "model/extents.h"
 #include "view/view.h"
 

@@ -11,12 +11,12 @@
 #include <string>
 
 #include "app.h"
+#include "commands/append.h"
 #include "commands/files.h"
 #include "commands/pointer.h"
 #include "commands/registers.h"
 #include "commands/shell.h"
 #include "commands/typed.h"
-#include "commands/append.h"
 #include "model/extents.h"
 #include "view/redraw.h"
 #include "view/render.h"

@@ -1,8 +1,6 @@
-// The pointer handlers and the previews. A click walks the click table in
-// the program's order of testing; every row tests the command register at
-// the moment it is reached, so a row that ends a command keeps later rows
-// from taking the same click. Previews invert pixels of the screen buffer:
-// drawn twice with the same arguments, they leave every pixel as it was.
+// The move handler and the previews. Previews invert pixels of the screen
+// buffer: drawn twice with the same arguments, they leave every pixel as it
+// was. The button-press handler is the click table's walker, tables/clicks.cpp.
 #include "commands/pointer.h"
 
 #include <cmath>
@@ -10,98 +8,12 @@
 #include <vector>
 
 #include "app.h"
-#include "commands/dimension.h"
-#include "commands/draw.h"
 #include "commands/registers.h"
-#include "commands/starters.h"
 #include "model/numbers.h"
-#include "view/browser.h"
 #include "view/redraw.h"
 #include "view/view.h"
 
 namespace {
-
-// ---- the click table ----------------------------------------------------------------
-
-// Which register a row tests.
-enum class Match {
-    Command,       // CurCommand equals the row's name
-    WindowSelect,  // a selection window is being picked while a command runs
-    Middle,        // the middle button, whatever runs
-};
-
-struct ClickRow {
-    int order;                 // the row's place in the program's order of testing
-    const char* command;       // CurCommand the row takes (Match::Command)
-    bool skipInWindow;         // skipped while WindowSelect is "SelectW"
-    Match match;
-    void (*click)(App&, int button, int shift, float x, float y);
-};
-
-void PanClick(App& app, int button, int, float x, float y) {
-    if (button == kButtonLeft) PanLeftClick(app, x, y);
-    else if (button == kButtonRight) PanRightClick(app, x, y);
-}
-
-// The window's first corner, then the closing corner that hands the window
-// to the selection.
-void WindowSelectClick(App& app, int button, int, float x, float y) {
-    Registers& c = app.cmd;
-    if (button == kButtonLeft) {
-        if (c.ClickCount >= 1) return;
-        c.ClickCount += 1;
-        SnapToDrawing(app, x, y, c.Pt1.x, c.Pt1.y);
-        c.Pt2 = c.Pt1;
-        DrawCrossHair(app, c.Pt0.x, c.Pt0.y);
-        DrawSelectWindow(app);
-        c.WindowDragOn = true;
-    } else if (button == kButtonRight) {
-        if (app.sel.SelectByWindow) app.sel.SelectByWindow(app);
-        c.WindowDragOn = false;
-        DrawSelectWindow(app);
-        DrawCrossHair(app, c.Pt0.x, c.Pt0.y);
-        if (app.sel.PromptAfterSelection) app.sel.PromptAfterSelection(app);
-        c.WindowSelect = "None";
-    }
-    app.ui.SurfaceChanged();
-}
-
-void MiddleClick(App& app, int button, int, float, float) {
-    if (button == kButtonMiddle) RepeatLastCommand(app);
-}
-
-// Later parts of the program add their rows here, at their place in the order.
-const std::vector<ClickRow>& ClickTable() {
-    static const std::vector<ClickRow> rows = {
-        {2, "Arc", false, Match::Command, Arc_Click},
-        {3, "Arc2", false, Match::Command, Arc2_Click},
-        {4, "Arc3", false, Match::Command, Arc3_Click},
-        {7, "Circle", false, Match::Command, Circle_Click},
-        {9, "Dimension", false, Match::Command, Dimension_Click},
-        {10, "Line", false, Match::Command, Line_Click},
-        {11, "Shape", false, Match::Command, Shape_PlaceClick},
-        {12, "Text", false, Match::Command, Text_Click},
-        {15, "Insert", false, Match::Command, Insert_Click},
-        {18, "Pan", false, Match::Command, PanClick},
-        {20, "", false, Match::WindowSelect, WindowSelectClick},
-        {22, "", false, Match::Middle, MiddleClick},
-    };
-    return rows;
-}
-
-bool RowApplies(const App& app, const ClickRow& r) {
-    const Registers& c = app.cmd;
-    switch (r.match) {
-    case Match::Command:
-        if (r.skipInWindow && c.WindowSelect == "SelectW") return false;
-        return c.CurCommand == r.command;
-    case Match::WindowSelect:
-        return c.WindowSelect == "SelectW" && c.CurCommand != "None";
-    case Match::Middle:
-        return true;
-    }
-    return false;
-}
 
 // ---- inversion helpers ---------------------------------------------------------------
 
@@ -224,16 +136,6 @@ void ConstrainArc3Centre(const App& app, Point2& c) {
 
 // ---- the handlers ---------------------------------------------------------------------
 
-void Form_MouseDown(App& app, int button, int shift, float x, float y) {
-    if (!app.shell.Started) return;
-    for (const ClickRow& r : ClickTable()) {
-        if (!RowApplies(app, r)) continue;
-        r.click(app, button, shift, x, y);
-    }
-    Registers& c = app.cmd;
-    if (c.WindowSelect == "SelectW" && c.CurCommand == "None") CancelCommand(app, 0);
-}
-
 void Form_MouseMove(App& app, int, int, float x, float y) {
     if (!app.shell.Started) return;
     Registers& c = app.cmd;
@@ -273,19 +175,4 @@ void Form_MouseMove(App& app, int, int, float x, float y) {
         }
     }
     app.ui.SurfaceChanged();
-}
-
-// ---- the middle button ------------------------------------------------------------------
-
-void RepeatLastCommand(App& app) {
-    const std::string& r = app.cmd.RepeatCommand;
-    if (r == "Shape") {
-        // The newest object's symbol again, straight into placement.
-        Drawing& d = app.dwg;
-        if (app.cmd.CurCommand != "None" || d.ObjNext < 2 || d.ObjType[d.ObjNext - 1] != "Shape") return;
-        ArmShape(app, d.ObjText[d.ObjNext - 1]);
-        return;
-    }
-    for (const char* name : {"Arc", "Arc2", "Arc3", "AnimR", "Circle", "Dimension", "Line", "Text"})
-        if (r == name) RunStarter(app, name);
 }

@@ -1,9 +1,8 @@
-// Pointer input: the button-press handler that routes a click to the running
-// command through the click table, the move handler that keeps the
-// cross-hair, the readout and the previews up to date, and the three previews
-// drawn by inverting pixels (rubber-band line, rubber-band circle, selection
-// window). Called by the Qt drawing area; the commands' click handlers are
-// rows of the table in pointer.cpp.
+// Pointer input: the move handler that keeps the cross-hair, the readout and
+// the previews up to date, and the three previews drawn by inverting pixels
+// (rubber-band line, rubber-band circle, selection window). Called by the Qt
+// drawing area and the commands; the button-press handler that routes a
+// click to the running command is tables/clicks.h.
 #pragma once
 
 struct App;
@@ -12,8 +11,6 @@ struct Point2;
 enum MouseButton { kButtonLeft = 1, kButtonRight = 2, kButtonMiddle = 4 };
 enum MouseShift { kShiftKey = 1, kCtrlKey = 2 };
 
-// A click on the drawing area: button code, modifier mask, position (twips).
-void Form_MouseDown(App& app, int button, int shift, float x, float y);
 // The pointer moved over the drawing area (twips).
 void Form_MouseMove(App& app, int button, int shift, float x, float y);
 
@@ -31,5 +28,3 @@ void ToggleRubberBands(App& app);
 // Moves c onto the perpendicular bisector of Pt3 (start) and Pt1 (end): the
 // centre of a three-point arc.
 void ConstrainArc3Centre(const App& app, Point2& c);
-// The middle button: the command named in RepeatCommand again.
-void RepeatLastCommand(App& app);

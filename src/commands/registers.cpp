@@ -8,10 +8,8 @@
 #include <initializer_list>
 
 #include "app.h"
-#include "commands/menu.h"
+#include "commands/menu_ids.h"
 #include "model/numbers.h"
-#include "help/help.h"
-#include "view/browser.h"
 #include "view/redraw.h"
 
 // Commands whose end leaves something for Undo to reverse.
@@ -30,23 +28,10 @@ void BuildPromptFiller(App& app) {
     app.cmd.PromptFiller = f;
 }
 
-// Blanks the prompt line's two rows left of the zoom figure, then writes
-// the prompt and, under a box, "TAB to Enter".
-static void WritePrompt(App& app) {
-    uint32_t fg = app.set.BoardColor ^ 0xFFFFFFu;
-    int h = TwipsToPixels(app.screen, 275 + app.ui.TextHeight());
-    SurfaceFillPixels(app.screen, 0, 0, TwipsToPixels(app.screen, app.view.ReadoutLeft - 1300), h,
-                      app.set.BoardColor);
-    app.ui.SurfaceText(app.screen, 200, 0, std::string(72, ' '), fg);
-    app.ui.SurfaceText(app.screen, 200, 0, app.cmd.PromptText, fg);
-    app.ui.SurfaceText(app.screen, 0, 275, app.cmd.PromptFiller, fg);
-    if (app.cmd.PromptBoxLeft >= 0) app.ui.SurfaceText(app.screen, app.cmd.PromptBoxLeft, 275, "TAB to Enter", fg);
-}
-
 void InputPrompt(App& app, int boxWidth, const std::string& defaultText, const std::string& prompt) {
     app.cmd.PromptText = prompt;
     app.cmd.PromptBoxLeft = boxWidth < 1 ? -1 : app.ui.TextWidth(prompt) + 400;
-    WritePrompt(app);
+    PaintPromptLine(app, prompt, app.cmd.PromptBoxLeft, app.cmd.PromptFiller);
     if (boxWidth < 1) {
         app.ui.InputBoxHide();
     } else {
@@ -55,9 +40,21 @@ void InputPrompt(App& app, int boxWidth, const std::string& defaultText, const s
     app.ui.SurfaceChanged();
 }
 
-void RepaintPrompt(App& app) {
-    if (app.cmd.PromptText.empty() && app.cmd.PromptBoxLeft < 0) return;
-    WritePrompt(app);
+void AddOverlay(App& app, const Overlay& overlay) {
+    for (Overlay& o : app.cmd.Overlays)
+        if (o.name == overlay.name) {
+            o = overlay;
+            return;
+        }
+    app.cmd.Overlays.push_back(overlay);
+}
+
+// What stands over the drawing area for the ending command goes with it.
+static void CloseOverlaysOf(App& app, const std::string& command) {
+    for (const Overlay& o : app.cmd.Overlays) {
+        if (!o.command.empty() && o.command != command) continue;
+        if (o.standing && o.close && o.standing(app)) o.close(app);
+    }
 }
 
 void CancelCommand(App& app, int redraw) {
@@ -75,14 +72,10 @@ void CancelCommand(App& app, int redraw) {
         c.UndoStored = false;
         app.ui.MenuSetEnabled(kMenuUndo, false);
     }
-    // The shape list goes with its Shape, and also with Escape or another
-    // command while no shape has been chosen from it yet.
-    if (app.browser.ShapeList.visible) HideShapeList(app);
-    // A command that takes over from the browser (Text Height, Plot Scale)
-    // does not leave its list standing over the drawing.
-    if (c.CurCommand == "ShapeLib" && app.browser.Help1.visible) HideLibrary(app);
-    // Escape, or a command that takes over, closes the help viewer too.
-    if (c.CurCommand == "Help" && app.browser.Help1.visible) HideHelp(app);
+    // What stands over the drawing area for this command goes with it: the
+    // shape list with Escape or another command, the browser when Text
+    // Height or Plot Scale takes over from it, the help viewer with Escape.
+    CloseOverlaysOf(app, c.CurCommand);
     c.CurCommand = "None";
     c.WindowSelect = "None";
     c.CmdStep.clear();

@@ -1,14 +1,27 @@
-// The command registers, the prompt line and the command reset. Sits low in
-// commands/ so that every room can end a command: InputPrompt asks for the
-// next answer, CancelCommand ends or cancels whatever runs.
+// The command registers, the prompt line, the overlays and the command
+// reset. The floor every command room stands on: InputPrompt asks for the
+// next answer, CancelCommand ends or cancels whatever runs and closes what
+// stands over the drawing area. Names no room above it.
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 struct App;
 
 struct Point2 {
     double x = 0, y = 0;             // drawing units
+};
+
+// A control laid over the drawing area (the shape list, the library
+// browser, the help viewer, later the dial and array panels). The room that
+// owns it registers it at start-up, so the command reset can close it
+// without knowing whose it is.
+struct Overlay {
+    std::string name;                          // what it is; one entry per name
+    std::string command;                       // closed by the reset of this command only; "" for any command
+    bool (*standing)(const App&) = nullptr;    // it is shown now
+    void (*close)(App&) = nullptr;             // hides it (the room's own procedure)
 };
 
 struct Registers {
@@ -33,16 +46,18 @@ struct Registers {
     std::string PromptFiller;        // blanks at least 9000 twips wide, built at start-up
     std::string PromptText;          // the prompt last written on the prompt line, "" after a reset
     double PromptBoxLeft = -1;       // left of the input box under which "TAB to Enter" stands (twips), -1 when hidden
+    std::vector<Overlay> Overlays;   // what can stand over the drawing area, in the order the reset closes it
 };
 
 // Writes the prompt at (200, 0) and, when boxWidth >= 1, shows the input box
 // beside it with `defaultText` selected.
 void InputPrompt(App& app, int boxWidth, const std::string& defaultText, const std::string& prompt);
-// Ends or cancels whatever runs; records the undo operation; redraws when redraw is 1.
+// Ends or cancels whatever runs; records the undo operation; closes the
+// overlays that go with it; redraws when redraw is 1.
 void CancelCommand(App& app, int redraw);
-// Writes the current prompt (and "TAB to Enter" under a shown box) again
-// after the surface was cleared; called by the redraw.
-void RepaintPrompt(App& app);
+// A room's control over the drawing area, registered at start-up (replaces
+// an entry of the same name).
+void AddOverlay(App& app, const Overlay& overlay);
 // Builds the prompt line's blank filler (start-up).
 void BuildPromptFiller(App& app);
 // Direction of (dx, dy) in [0, 2pi).

@@ -7,11 +7,11 @@
 #include <string>
 
 #include "app.h"
+#include "commands/append.h"
 #include "commands/draw.h"
 #include "commands/pointer.h"
 #include "commands/registers.h"
 #include "commands/typed.h"
-#include "commands/append.h"
 #include "view/redraw.h"
 #include "view/shapes.h"
 #include "view/view.h"

@@ -9,10 +9,13 @@
 #include <string>
 
 #include "app.h"
+#include "commands/browser.h"
 #include "commands/defaults_dialog.h"
 #include "commands/files.h"
-#include "commands/menu.h"
+#include "commands/menu_ids.h"
 #include "commands/registers.h"
+#include "commands/viewmenu.h"
+#include "help/help.h"
 #include "model/dwgfile.h"
 #include "model/messages.h"
 #include "model/recent.h"
@@ -92,6 +95,10 @@ static void CreateEmptyRecentFile(App& app) {
 }
 
 void Form_Load(App& app, const std::string& programFolder, double widthTw, double heightTw) {
+    // What the rooms above the view and the registers must be reached through.
+    InstallMissingShapeQuestion(app);
+    InstallBrowserOverlays(app);
+    InstallHelpOverlay(app);
     // 1. The drawing area is measured once; the dialogs exist hidden.
     MeasureView(app, widthTw, heightTw);
     // 2. The data folder; nothing to undo yet.

@@ -1,7 +1,6 @@
-// Typed input: the answer in the input box is committed when the box loses
-// the focus. Text2_LostFocus reads it once (a number, or a pair split at the
-// first comma) and hands it to the running command through the answer
-// table. Called by the Qt input box and by clicks on other controls.
+// Typed answers: the answer in the input box, read once (a number, or a
+// pair split at the first comma), as every command's answer handler takes
+// it. The box's commit and the dispatch by command are tables/answers.h.
 #pragma once
 #include <string>
 
@@ -14,8 +13,6 @@ struct TypedAnswer {
     double x = 0, y = 0;       // the pair's numbers (0 without a pair)
 };
 
-// The box lost the focus: parse and dispatch.
-void Text2_LostFocus(App& app);
 // Reads an answer by the comma rule; TypedValue is the caller's to set.
 TypedAnswer ParseAnswer(const std::string& text);
 // An answer in capitals, for the letters the commands take in any case
@@ -23,6 +20,3 @@ TypedAnswer ParseAnswer(const std::string& text);
 std::string UpperText(std::string text);
 // Clears the box and gives it the focus again: the answer is not taken.
 void RejectAnswer(App& app);
-// A click on another control takes the focus from the input box: a shown
-// box commits its answer first, then the control's click runs.
-void CommitThenClick(App& app, void (*click)(App&, int), int row);

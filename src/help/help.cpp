@@ -7,9 +7,9 @@
 #include <cmath>
 
 #include "app.h"
+#include "commands/browser.h"
 #include "commands/registers.h"
-#include "model/dwgfile.h"
-#include "view/browser.h"
+#include "model/textfile.h"
 
 namespace {
 
@@ -112,3 +112,8 @@ void HelpDraw_Click(App& app) { ShowHelpSection(app, "<draw>", "<settings>"); }
 void HelpSettings_Click(App& app) { ShowHelpSection(app, "<settings>", "<help>"); }
 void HelpHelp_Click(App& app) { ShowWhenIdle(app, "<help>", "<shapefont>"); }
 void HelpShapeFont_Click(App& app) { ShowHelpSection(app, "<shapefont>", "<eof>"); }
+
+void InstallHelpOverlay(App& app) {
+    // Escape, or a command that takes over, closes the viewer.
+    AddOverlay(app, {"Help", "Help", [](const App& a) { return a.browser.Help1.visible; }, HideHelp});
+}

@@ -25,6 +25,8 @@ void HideHelp(App& app);
 
 // Places a shown viewer again after the drawing area was measured anew.
 void PlaceHelpViewer(App& app);
+// Registers the viewer with the command reset (start-up).
+void InstallHelpOverlay(App& app);
 
 // The Help menu.
 void HelpShortcut_Click(App& app);

@@ -41,7 +41,7 @@ public:
     // The main window's caption.
     virtual void SetCaption(const std::string& caption) = 0;
 
-    // Menu entries, named by the ids of the menu table (commands/menu.h).
+    // Menu entries, named by the ids of the menu table (tables/menu.h).
     virtual void MenuSetChecked(const std::string& id, bool checked) = 0;
     virtual void MenuSetEnabled(const std::string& id, bool enabled) = 0;
     virtual void MenuSetVisible(const std::string& id, bool visible) = 0;

@@ -15,13 +15,15 @@
 #include <QTimer>
 #include <QWheelEvent>
 
-#include "commands/keys.h"
-#include "commands/menu.h"
+#include "commands/browser.h"
 #include "commands/pointer.h"
 #include "commands/shell.h"
-#include "commands/typed.h"
+#include "commands/viewmenu.h"
 #include "help/help.h"
-#include "view/browser.h"
+#include "tables/answers.h"
+#include "tables/clicks.h"
+#include "tables/keys.h"
+#include "tables/menu.h"
 #include "ui/filewindows.h"
 #include "ui/zarnic2.h"
 #include "view/redraw.h"

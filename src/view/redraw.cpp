@@ -89,14 +89,11 @@ void DrawPolyline(App& app, int slot, int lineType, uint32_t rgb, int last, doub
     PolylineOn(dev, app, slot, lineType, rgb, last, fx, fy);
 }
 
-// One slot by its kind; false when the redraw must stop after it.
-static bool DrawSlot(App& app, ScreenDevice& dev, int s) {
+// One slot by its kind in the colour rgb; false when the redraw must stop
+// after it (a missing shape is being renamed).
+static bool DrawSlotIn(App& app, ScreenDevice& dev, int s, uint32_t rgb) {
     Drawing& d = app.dwg;
     const std::string& kind = d.ObjType[s];
-    if (kind.empty()) return true;
-    // Colours above 7 are repaired in the table; below -7 no colour exists either.
-    if (d.ObjColor[s] > 7 || d.ObjColor[s] < -7) d.ObjColor[s] = 1;
-    uint32_t rgb = ColorOf(app, d.ObjColor[s]);
     if (kind == "Arc") {
         RenderArcObject(dev, d, s, rgb);
     } else if (kind == "Circle") {
@@ -113,6 +110,34 @@ static bool DrawSlot(App& app, ScreenDevice& dev, int s) {
     }
     // Dials join with the dial designer.
     return true;
+}
+
+// One slot in its own colour.
+static bool DrawSlot(App& app, ScreenDevice& dev, int s) {
+    Drawing& d = app.dwg;
+    if (d.ObjType[s].empty()) return true;
+    // Colours above 7 are repaired in the table; below -7 no colour exists either.
+    if (d.ObjColor[s] > 7 || d.ObjColor[s] < -7) d.ObjColor[s] = 1;
+    return DrawSlotIn(app, dev, s, ColorOf(app, d.ObjColor[s]));
+}
+
+void DrawObject(App& app, int slot, uint32_t rgb) {
+    if (slot < 1 || slot > kMaxSlot || app.dwg.ObjType[slot].empty()) return;
+    ScreenDevice dev = MakeScreenDevice(app);
+    DrawSlotIn(app, dev, slot, rgb);
+}
+
+// ---- the prompt line -------------------------------------------------------------
+
+void PaintPromptLine(App& app, const std::string& prompt, double boxLeft, const std::string& filler) {
+    uint32_t fg = app.set.BoardColor ^ 0xFFFFFFu;
+    int h = TwipsToPixels(app.screen, 275 + app.ui.TextHeight());
+    SurfaceFillPixels(app.screen, 0, 0, TwipsToPixels(app.screen, app.view.ReadoutLeft - 1300), h,
+                      app.set.BoardColor);
+    app.ui.SurfaceText(app.screen, 200, 0, std::string(72, ' '), fg);
+    app.ui.SurfaceText(app.screen, 200, 0, prompt, fg);
+    app.ui.SurfaceText(app.screen, 0, 275, filler, fg);
+    if (boxLeft >= 0) app.ui.SurfaceText(app.screen, boxLeft, 275, "TAB to Enter", fg);
 }
 
 // ---- cross-hair ---------------------------------------------------------------------
@@ -143,8 +168,10 @@ void ScreenRedraw(App& app, int flag) {
     if (last > kMaxSlot) last = kMaxSlot;
     for (int s = 1; s <= last; ++s)
         if (!DrawSlot(app, dev, s)) break;
-    // The prompt line stays readable across redraws.
-    RepaintPrompt(app);
+    // The prompt line stays readable across redraws: the registers' prompt
+    // is written again when one stands.
+    const Registers& c = app.cmd;
+    if (!c.PromptText.empty() || c.PromptBoxLeft >= 0) PaintPromptLine(app, c.PromptText, c.PromptBoxLeft, c.PromptFiller);
     // 4. The cross-hair at Pt0 snapped.
     Point2& p0 = app.cmd.Pt0;
     double cx = p0.x, cy = p0.y;
@@ -180,9 +207,4 @@ bool LoadTracePicture(App& app, const std::string& name) {
     }
     SurfaceSetPicture(app.screen, w, h, std::move(px));
     return true;
-}
-
-void RmvTrcedPix_Click(App& app) {
-    SurfaceRemovePicture(app.screen);
-    ScreenRedraw(app, 0);
 }

@@ -1,8 +1,9 @@
 // The whole-view redraw and the screen's primitives: the colour table, the
-// grid, the Arc, Circle and Line renderers on the screen, the cross-hair by
-// pixel inversion and the trace picture behind the drawing. Called at the end
-// of every change (CancelCommand), by the file commands, the View commands
-// and the pointer handlers.
+// grid, the renderers of the table's objects on the screen, the prompt
+// line's texts, the cross-hair by pixel inversion and the trace picture
+// behind the drawing. Called at the end of every change (CancelCommand), by
+// the file commands, the View commands, the selection and the pointer
+// handlers.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -26,6 +27,14 @@ void DrawArcObject(App& app, int slot, uint32_t rgb);
 void DrawCircleObject(App& app, int slot, uint32_t rgb);
 // Vertices (slot, 1..last) of the table's vertex arrays.
 void DrawPolyline(App& app, int slot, int lineType, uint32_t rgb, int last, double fx, double fy);
+// Any object of the table on the screen in the colour rgb, as the redraw
+// draws it (the selection's highlight).
+void DrawObject(App& app, int slot, uint32_t rgb);
+
+// The prompt line: blanks its two rows left of the zoom figure, writes the
+// prompt at (200, 0), the filler under it and, when boxLeft >= 0, "TAB to
+// Enter" under the input box.
+void PaintPromptLine(App& app, const std::string& prompt, double boxLeft, const std::string& filler);
 
 // The cross-hair at a drawing point, by inverting pixels: drawn twice, gone.
 void DrawCrossHair(App& app, double x, double y);
@@ -34,4 +43,3 @@ void DrawCrossHair(App& app, double x, double y);
 // background of the drawing area (it is not part of the drawing). False,
 // after a message naming the file, when it cannot be loaded.
 bool LoadTracePicture(App& app, const std::string& name);
-void RmvTrcedPix_Click(App& app);

@@ -1,6 +1,6 @@
 // Shape files: the folder, the shape list, the reader and its cache, the
-// renderer of placed and nested shapes, the Shape box and the missing-shape
-// question.
+// renderer of placed and nested shapes and the Shape box. A missing shape
+// file is reported through the hook the command layer installs.
 //
 // A shape file is an ordinary drawing file. The reader skips its 27 header
 // lines, reads the object count, then each record by kind:
@@ -23,11 +23,9 @@
 #include <cstring>
 
 #include "app.h"
-#include "commands/registers.h"
-#include "editing/delete.h"
-#include "model/dwgfile.h"
 #include "model/extents.h"
 #include "model/fieldreader.h"
+#include "model/textfile.h"
 #include "view/font.h"
 #include "view/redraw.h"
 #include "view/render.h"
@@ -40,8 +38,6 @@ const char* const kMsgNoShapes =
     "No Shapes or Fonts in this Folder.\r\nGo to Default Settings under\r\nSettings menu to change Folders.";
 const char* const kMsgShapeUnknownA = "Some unknown error, No. ";  // + number
 const char* const kMsgShapeUnknownB = "\r\nPLEASE NOTIFY Dorvane\r\nif you get this message.";
-const char* const kTitleShape = "Zarnic Shape";
-const char* const kPromptNewShapeName = "New Shape Name?";
 
 }  // namespace
 
@@ -252,39 +248,7 @@ std::shared_ptr<const ShapeFile> FindShapeFile(App& app, const std::string& name
     return e.file;
 }
 
-// ---- the missing-shape question ------------------------------------------------------
-
 namespace {
-
-void DeleteInstance(App& app, int slot) {
-    app.sel.SelList[0] = static_cast<int16_t>(slot);
-    app.sel.SelCount = 1;
-    DeleteSelected(app);
-}
-
-void MissingShape(App& app, const std::string& name, int slot) {
-    Shapes& sh = app.shapes;
-    if (std::find(sh.MissingShapeNames.begin(), sh.MissingShapeNames.end(), name) != sh.MissingShapeNames.end()) {
-        DeleteInstance(app, slot);
-        return;
-    }
-    std::string text = "Shape " + name +
-                       " cannot be found.\r\nClick Yes to Rename this shape,\r\nNo to delete all instances of this "
-                       "shape,\r\nCancel to do nothing.";
-    MsgAnswer a = app.ui.MsgBox(text, MsgButtons::YesNoCancel, MsgIcon::Question, kTitleShape);
-    if (a == MsgAnswer::Yes) {
-        app.cmd.ShapeAbort = true;
-        InputPrompt(app, 4000, name, kPromptNewShapeName);
-        sh.RenameShapeSlot = static_cast<int16_t>(slot);
-        app.cmd.CurCommand = "ShapeName";
-    } else if (a == MsgAnswer::No) {
-        app.cmd.ShapeAbort = false;
-        if (static_cast<int>(sh.MissingShapeNames.size()) < kMaxMissingShapes) sh.MissingShapeNames.push_back(name);
-        DeleteInstance(app, slot);
-    } else {
-        app.cmd.ShapeAbort = false;
-    }
-}
 
 bool ValidSlot(int slot) { return slot >= 0 && slot < kSlots; }
 
@@ -297,7 +261,7 @@ void RenderShape(App& app, Device& dev, uint32_t rgb, double s, const std::strin
     if (app.cmd.ShapeAbort) return;
     std::shared_ptr<const ShapeFile> file = FindShapeFile(app, name);
     if (!file) {
-        MissingShape(app, name, slot);
+        if (app.shapes.MissingShapeFn) app.shapes.MissingShapeFn(app, name, slot);
         return;
     }
     if (fx == 0) fx = 1;

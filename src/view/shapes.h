@@ -1,10 +1,10 @@
 // Shape files and placed shapes: the shape and font folder, the shape list
 // file rebuilt from the folder, reading shape files (kept parsed in a cache
 // that follows every change on disk), drawing a placed shape with its
-// nested shapes and texts through any device, the box of a Shape, and the
-// question about a missing shape file. Called by start-up, the file
-// commands, the defaults, the redraw, and later the Shape command, the
-// library browser, the printer and the plotter.
+// nested shapes and texts through any device, and the box of a Shape. A
+// missing shape file is reported through MissingShapeFn. Called by start-up,
+// the file commands, the defaults, the redraw, the Shape command, the
+// library browser, and later the printer and the plotter.
 #pragma once
 #include <cstdint>
 #include <map>
@@ -58,6 +58,9 @@ struct Shapes {
     std::vector<std::string> List1;             // the hidden sorted list of shape files
     std::map<std::string, ShapeCacheEntry> cache;  // parsed shape files by path
     bool Redrawing = false;                     // a redraw is under way (a question may show in it)
+    // A placed shape's file is missing: the command layer asks the user
+    // (installed at start-up); without it the shape is simply not drawn.
+    void (*MissingShapeFn)(App&, const std::string& name, int slot) = nullptr;
 };
 
 // The shape and font folder: ShapeFontPath, or the data folder when it is

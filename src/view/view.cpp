@@ -1,16 +1,13 @@
-// The view mapping, the fits of the limits, the View commands and the texts
-// of the prompt line's readout and zoom figure. Called by start-up, the
-// defaults, OpenFile, the renderers, the pointer handlers and the menu.
+// The view mapping, the fits of the limits and the texts of the prompt
+// line's readout and zoom figure. Called by start-up, the defaults,
+// OpenFile, the renderers, the pointer handlers and the View commands.
 #include "view/view.h"
 
 #include <cmath>
 #include <string>
 
 #include "app.h"
-#include "commands/menu.h"
-#include "commands/registers.h"
 #include "model/numbers.h"
-#include "view/redraw.h"
 
 // ---- the mapping -------------------------------------------------------------
 
@@ -96,7 +93,9 @@ namespace {
 
 const char* const kSnapWords[4] = {"Snap (Off)     ", "Snap (X)       ", "Snap (Y)       ", "Snap (Both)    "};
 
-int ModeOf(const App& app) { return app.dwg.SnapMode >= 0 && app.dwg.SnapMode <= 3 ? app.dwg.SnapMode : 0; }
+}  // namespace
+
+int SnapModeOf(const App& app) { return app.dwg.SnapMode >= 0 && app.dwg.SnapMode <= 3 ? app.dwg.SnapMode : 0; }
 
 void SetReadoutDecimals(App& app, int mode) {
     const Drawing& d = app.dwg;
@@ -104,34 +103,6 @@ void SetReadoutDecimals(App& app, int mode) {
     app.view.SnapWord = kSnapWords[mode];
     app.view.ReadoutDecimalsX = static_cast<int16_t>(mode == 1 || mode == 3 ? dx : 4);
     app.view.ReadoutDecimalsY = static_cast<int16_t>(mode == 2 || mode == 3 ? dy : 4);
-}
-
-}  // namespace
-
-void ApplySnapMode(App& app) {
-    // The captions set at start-up and on opening carry their own padding.
-    static const char* const kCaption[4] = {"Snap Mode (Off) ", "Snap Mode (X)   ", "Snap Mode (Y)",
-                                            "Snap Mode (Both)"};
-    int mode = ModeOf(app);
-    SetReadoutDecimals(app, mode);
-    app.ui.MenuSetCaption(kMenuSnap, kCaption[mode]);
-}
-
-void SnapOnOff_Click(App& app) {
-    static const char* const kCaption[4] = {"Snap Mode (Off)", "Snap Mode (X)", "Snap Mode (Y)",
-                                            "Snap Mode (Both)"};
-    Drawing& d = app.dwg;
-    if (d.SnapY == 0) d.SnapY = d.SnapX;
-    int mode = (ModeOf(app) + 1) % 4;
-    d.SnapMode = static_cast<int16_t>(mode);
-    SetReadoutDecimals(app, mode);
-    app.ui.MenuSetCaption(kMenuSnap, kCaption[mode]);
-    // The readout follows at once: the last cursor point under the new mode.
-    Point2& p0 = app.cmd.Pt0;
-    double x = p0.x, y = p0.y;
-    SnapToDrawing(app, static_cast<float>(ToScreenX(app, p0.x)), static_cast<float>(ToScreenY(app, p0.y)), x, y);
-    WriteReadout(app, x, y);
-    app.ui.SurfaceChanged();
 }
 
 // ---- texts ------------------------------------------------------------------------
@@ -176,106 +147,4 @@ void WriteReadout(App& app, double x, double y) {
     std::string r = ReadoutText(app, x, y);
     app.ui.SurfaceText(app.screen, app.view.ReadoutLeft, 0, r, fg);
     app.ui.SurfaceText(app.screen, app.view.ReadoutLeft + app.ui.TextWidth(r), 0, app.view.SnapWord, fg);
-}
-
-// ---- zoom, reset, grid --------------------------------------------------------------
-
-static bool Idle(const App& app) { return app.cmd.CurCommand == "None"; }
-
-// k = 2^(1/3): three steps double the scale.
-static const double kZoomStep = std::cbrt(2.0);
-
-// The zoom-in limit: 799 % of the 0.985 fit of the limits' width.
-static bool CanZoomIn(const App& app) {
-    double w = app.dwg.LimURX - app.dwg.LimLLX;
-    double z = app.dwg.Zoom * 100 / (0.985 * app.view.ViewWidth / w);
-    return !(z >= 799);
-}
-
-static bool CanZoomOut(const App& app) {
-    double z = app.dwg.Zoom * 100 / app.view.FitZoom;
-    return !(z <= 1.1);
-}
-
-// Scales by f about the point at 49.25 % of the width and 49.708 % of the height.
-static void ZoomAboutCentre(App& app, bool in) {
-    Drawing& d = app.dwg;
-    const View& v = app.view;
-    double cx = ToDrawingX(app, 0.4925 * v.ViewWidth), cy = ToDrawingY(app, 0.49708 * v.ViewHeight);
-    double xl = ToDrawingX(app, 0), yb = ToDrawingY(app, v.ViewBase);
-    const double k = kZoomStep;
-    if (in) {
-        d.Zoom *= k;
-        d.PanX = RoundHalfEven(((cx - xl) / k - cx) * d.Zoom);
-        d.PanY = RoundHalfEven(((cy - yb) / k - cy) * d.Zoom);
-    } else {
-        d.Zoom /= k;
-        d.PanX = RoundHalfEven((k * (cx - xl) - cx) * d.Zoom);
-        d.PanY = RoundHalfEven((k * (cy - yb) - cy) * d.Zoom);
-    }
-    ScreenRedraw(app, 3);
-}
-
-void ZoomIn_Click(App& app) {
-    if (!Idle(app) || !CanZoomIn(app)) return;
-    ZoomAboutCentre(app, true);
-}
-
-void ZoomOut_Click(App& app) {
-    if (!Idle(app) || !CanZoomOut(app)) return;
-    ZoomAboutCentre(app, false);
-}
-
-void WheelZoom(App& app, int steps, double sx, double sy) {
-    if (!Idle(app) || steps == 0 || app.dwg.Zoom == 0) return;
-    Drawing& d = app.dwg;
-    double x = ToDrawingX(app, sx), y = ToDrawingY(app, sy);
-    bool changed = false;
-    for (int i = 0; i < std::abs(steps) && i < 12; ++i) {
-        if (steps > 0 ? !CanZoomIn(app) : !CanZoomOut(app)) break;
-        d.Zoom = steps > 0 ? d.Zoom * kZoomStep : d.Zoom / kZoomStep;
-        changed = true;
-    }
-    if (!changed) return;
-    d.PanX = RoundHalfEven(sx - d.Zoom * x);
-    d.PanY = RoundHalfEven(app.view.ViewBase - d.Zoom * y - sy);
-    ScreenRedraw(app, 3);
-}
-
-void ResetZP_Click(App& app) {
-    if (!Idle(app)) return;
-    Drawing& d = app.dwg;
-    if ((d.LimLLY == 0 && d.LimURY == 0) || d.LimLLY == d.LimURY) {
-        d.LimLLY = -3;
-        d.LimURY = 3;
-    }
-    FitViewToLimits(app);
-    CancelCommand(app, 1);
-}
-
-void GridOnOff_Click(App& app) {
-    if (!Idle(app)) return;
-    app.dwg.GridOn = !app.dwg.GridOn;
-    app.ui.MenuSetChecked(kMenuGrid, app.dwg.GridOn);
-    ScreenRedraw(app, 3);
-}
-
-// ---- pan ------------------------------------------------------------------------------
-
-void PanLeftClick(App& app, float sx, float sy) {
-    Registers& c = app.cmd;
-    if (c.ClickCount >= 1) return;
-    c.ClickCount += 1;
-    SnapToDrawing(app, sx, sy, c.Pt1.x, c.Pt1.y);
-    c.Pt2 = c.Pt1;
-    c.RubberBandOn = true;
-}
-
-void PanRightClick(App& app, float sx, float sy) {
-    Registers& c = app.cmd;
-    Drawing& d = app.dwg;
-    SnapToDrawing(app, sx, sy, c.Pt2.x, c.Pt2.y);
-    d.PanX = RoundHalfEven((c.Pt2.x - c.Pt1.x) * d.Zoom + d.PanX);
-    d.PanY = RoundHalfEven((c.Pt2.y - c.Pt1.y) * d.Zoom + d.PanY);
-    CancelCommand(app, 1);
 }

@@ -1,9 +1,8 @@
 // The view: the mapping between drawing units and the drawing area's twips
 // (one scale, two offsets), the snapped conversion of a pointer position,
-// the three fits of the limits, the View commands that change the mapping,
-// the grid and snap switches, and the texts of the readout and the zoom
-// figure. Called by start-up, the defaults, OpenFile, every renderer and
-// every command that takes a click.
+// the three fits of the limits, and the texts of the readout and the zoom
+// figure. Called by start-up, the defaults, OpenFile, every renderer, the
+// View commands (commands/viewmenu.h) and every command that takes a click.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -48,8 +47,11 @@ void FitViewToLimits(App& app);
 void FitViewToTypedLimits(App& app);
 // After opening a drawing: only FitZoom takes the standard fit.
 void FitZoomOnly(App& app);
-// The snap menu caption, snap word and readout decimals from SnapMode and the steps.
-void ApplySnapMode(App& app);
+// SnapMode when it is 0..3, else 0 (off).
+int SnapModeOf(const App& app);
+// The snap word and the readout decimals of a snap mode (0..3) with the
+// drawing's snap steps.
+void SetReadoutDecimals(App& app, int mode);
 // nearest(): halves to the even neighbour, as pan offsets are stored.
 int32_t RoundHalfEven(double v);
 
@@ -65,16 +67,3 @@ std::string ReadoutText(const App& app, double x, double y);
 std::string ZoomFigureText(App& app);
 // Writes the readout of (x, y) and the snap word on the prompt line.
 void WriteReadout(App& app, double x, double y);
-
-// ---- View commands ----------------------------------------------------------------
-void ZoomIn_Click(App& app);
-void ZoomOut_Click(App& app);
-void ResetZP_Click(App& app);
-void GridOnOff_Click(App& app);
-void SnapOnOff_Click(App& app);
-// The mouse wheel: `steps` Zoom In (positive) or Zoom Out (negative) steps,
-// keeping the drawing point under (sx, sy) twips in place; only while idle.
-void WheelZoom(App& app, int steps, double sx, double sy);
-// Pan's clicks: the first point, then the second point that ends the command.
-void PanLeftClick(App& app, float sx, float sy);
-void PanRightClick(App& app, float sx, float sy);

@@ -1,15 +1,19 @@
-// The shape list and the library browser. Both are list boxes over the
-// drawing area whose rows are plain text in a fixed-pitch font; the browser's
-// columns depend on that. The shape list reads the shape list file that
-// LoadNewShapes writes; the browser lists the folder itself.
-#include "view/browser.h"
+// The shape list, the library browser and the missing-shape question. Both
+// lists are list boxes over the drawing area whose rows are plain text in a
+// fixed-pitch font; the browser's columns depend on that. The shape list
+// reads the shape list file that LoadNewShapes writes; the browser lists the
+// folder itself. Both register as overlays, so the command reset closes them.
+#include "commands/browser.h"
 
 #include <algorithm>
 
 #include "app.h"
 #include "commands/registers.h"
 #include "commands/shell.h"
-#include "model/dwgfile.h"
+#include "commands/typed.h"
+#include "editing/delete.h"
+#include "model/textfile.h"
+#include "model/undo.h"
 #include "view/shapes.h"
 
 namespace {
@@ -17,6 +21,8 @@ namespace {
 const char* const kMsgShapesNotFound = "Shapes not found or not available.";
 const char* const kPromptShapeList = "Shape:  Click a shape name from the list.";
 const char* const kPromptPrefix = "Shape File Prefix: ";
+const char* const kTitleShape = "Zarnic Shape";
+const char* const kPromptNewShapeName = "New Shape Name?";
 
 struct Category {
     const char* code;
@@ -280,7 +286,7 @@ void ShapeLib_Click(App& app) {
     app.cmd.CurCommand = "ShapeLib";
 }
 
-void ShapeLib_Answer(App& app, const std::string& text) { TakePrefix(app, text); }
+void ShapeLib_Answer(App& app, const TypedAnswer& a) { TakePrefix(app, a.text); }
 
 void Help1_Click(App& app, int row) {
     Browser& b = app.browser;
@@ -309,3 +315,61 @@ void PlaceListBoxes(App& app) {
         Show(app, kHelp1Name, b.Help1);
     }
 }
+
+// ---- the missing-shape question ------------------------------------------------------
+
+namespace {
+
+void DeleteInstance(App& app, int slot) {
+    app.sel.SelList[0] = static_cast<int16_t>(slot);
+    app.sel.SelCount = 1;
+    DeleteSelected(app);
+}
+
+}  // namespace
+
+void AskMissingShape(App& app, const std::string& name, int slot) {
+    Shapes& sh = app.shapes;
+    if (std::find(sh.MissingShapeNames.begin(), sh.MissingShapeNames.end(), name) != sh.MissingShapeNames.end()) {
+        DeleteInstance(app, slot);
+        return;
+    }
+    std::string text = "Shape " + name +
+                       " cannot be found.\r\nClick Yes to Rename this shape,\r\nNo to delete all instances of this "
+                       "shape,\r\nCancel to do nothing.";
+    MsgAnswer a = app.ui.MsgBox(text, MsgButtons::YesNoCancel, MsgIcon::Question, kTitleShape);
+    if (a == MsgAnswer::Yes) {
+        // The redraw stops after this shape; the new name is asked for.
+        app.cmd.ShapeAbort = true;
+        InputPrompt(app, 4000, name, kPromptNewShapeName);
+        sh.RenameShapeSlot = static_cast<int16_t>(slot);
+        app.cmd.CurCommand = "ShapeName";
+    } else if (a == MsgAnswer::No) {
+        app.cmd.ShapeAbort = false;
+        if (static_cast<int>(sh.MissingShapeNames.size()) < kMaxMissingShapes) sh.MissingShapeNames.push_back(name);
+        DeleteInstance(app, slot);
+    } else {
+        app.cmd.ShapeAbort = false;
+    }
+}
+
+void InstallMissingShapeQuestion(App& app) { app.shapes.MissingShapeFn = AskMissingShape; }
+
+void InstallBrowserOverlays(App& app) {
+    // The shape list goes with its Shape, and also with Escape or another
+    // command while no shape has been chosen from it yet.
+    AddOverlay(app, {kShapeListName, "", [](const App& a) { return a.browser.ShapeList.visible; }, HideShapeList});
+    // A command that takes over from the browser (Text Height, Plot Scale)
+    // does not leave its list standing over the drawing.
+    AddOverlay(app, {"Library", "ShapeLib", [](const App& a) { return a.browser.Help1.visible; }, HideLibrary});
+}
+
+void ShapeName_Answer(App& app, const TypedAnswer& a) {
+    const int slot = app.shapes.RenameShapeSlot;
+    if (slot >= 1 && slot <= kMaxSlot) {
+        WriteTextUndoFile(app.set.DataFolder, 1, slot, app.dwg.ObjText[slot]);
+        app.dwg.ObjText[slot] = a.text;
+    }
+    CancelCommand(app, 1);
+}
+

@@ -2,13 +2,13 @@
 // runs; Enter commits a typed answer; single keys arm commands while idle.
 // The keys are a table walked in the program's order of testing. Called by
 // the Qt binding with the classic key codes.
-#include "commands/keys.h"
+#include "tables/keys.h"
 
 #include "app.h"
+#include "commands/browser.h"
 #include "commands/registers.h"
 #include "commands/shell.h"
-#include "commands/starters.h"
-#include "view/browser.h"
+#include "tables/starters.h"
 #include "view/redraw.h"
 
 namespace {

@@ -1,17 +1,16 @@
 // The menu bar's table: one row per entry, in menu order. The Qt binding
 // builds the menus from it; MenuClick routes a triggered entry to its handler.
-#include "commands/menu.h"
+#include "tables/menu.h"
 
 #include "app.h"
+#include "commands/browser.h"
 #include "commands/defaults_dialog.h"
 #include "commands/files.h"
 #include "commands/shell.h"
-#include "commands/starters.h"
-#include "editing/undo.h"
+#include "commands/viewmenu.h"
 #include "help/help.h"
-#include "view/browser.h"
-#include "view/redraw.h"
-#include "view/view.h"
+#include "tables/starters.h"
+#include "tables/undo.h"
 
 // The handler of an entry whose command is not wired yet (the entry is disabled).
 static void Nothing(App&) {}
@@ -21,20 +20,13 @@ const std::vector<std::string>& MenuBarCaptions() {
     return bar;
 }
 
-std::string RecentMenuId(int index) { return "Files_Menu" + std::to_string(index); }
-
-const char* ColorMenuId(int color) {
-    static const char* const ids[8] = {"", "White", "Red", "Green", "Yellow", "Blue", "Magenta", "Cyan"};
-    return color >= 1 && color <= 7 ? ids[color] : "";
-}
-
 // Captionless lambdas become the rows' plain function pointers.
 #define ZN_RECENT(k) \
     {"Files", "Files_Menu" #k, "", "", [](App& a) { Files_Menu_Click(a, k); }, kMenuHidden}
 
 const std::vector<MenuRow>& MenuTable() {
     // Rows marked kMenuStarter run the starter of the command named by their
-    // id (commands/starters.h); they are enabled once that starter works.
+    // id (tables/starters.h); they are enabled once that starter works.
     // Rows whose commands come with later parts of the program are disabled.
     static const std::vector<MenuRow> rows = {
         {"Files", "New", "New", "Ctrl+N", New_Click, kMenuPlain},

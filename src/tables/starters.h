@@ -2,7 +2,7 @@
 // a key, with its name, input-box width, default answer and prompt. A
 // starter resets the registers, asks its question and names the command;
 // the rows' flags say which do that whatever runs. Called by the menu table,
-// the key catcher and the middle button.
+// the key catcher and the middle button, on this floor.
 #pragma once
 #include <string>
 

@@ -1,8 +1,8 @@
 // The starter table: every command armed from a menu entry or a key, in the
-// order of the menus, with its exact prompt. Commands that arrive with later
-// parts of the program keep their rows here, marked kStartLater, so the
-// prompts stay in one place.
-#include "commands/starters.h"
+// order of the menus, with its exact prompt; the prepare steps live in the
+// commands' rooms. Commands that arrive with later parts of the program keep
+// their rows here, marked kStartLater, so the prompts stay in one place.
+#include "tables/starters.h"
 
 #include <vector>
 

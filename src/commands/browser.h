@@ -1,8 +1,9 @@
 // The shape list and the shape library browser: two list boxes laid over the
 // drawing area. The shape list (Draw > Shape) picks a symbol of the current
 // prefix and arms the Shape command; the browser (Settings > Shape Library)
-// surveys the folder by prefix and sets a new prefix. Called by the menu, the
-// key catcher, the typed-answer dispatch, the middle button and the Qt lists.
+// surveys the folder by prefix and sets a new prefix. Also the question a
+// missing shape file asks while the drawing is drawn. Called by the tables
+// (menu, keys, answers, middle button), start-up and the Qt lists.
 #pragma once
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "platform/platform.h"
 
 struct App;
+struct TypedAnswer;
 
 // What the shared list box Help1 shows; the layout follows the drawing area.
 enum class Help1Use { None, Library, Help };
@@ -42,7 +44,7 @@ void ArmShape(App& app, const std::string& libraryName);
 // Settings > Shape Library: opens the browser (idle only).
 void ShapeLib_Click(App& app);
 // The typed prefix, committed while "ShapeLib" runs.
-void ShapeLib_Answer(App& app, const std::string& text);
+void ShapeLib_Answer(App& app, const TypedAnswer& a);
 // Hides the browser (the command reset of "ShapeLib").
 void HideLibrary(App& app);
 // A click on row `row` of Help1 while it shows the library.
@@ -56,3 +58,13 @@ std::vector<std::string> LibraryRows(const std::vector<std::string>& fileNames);
 
 // Places the shown lists again after the drawing area was measured anew.
 void PlaceListBoxes(App& app);
+
+// A placed shape whose file cannot be found: asks whether to rename this
+// instance (the "ShapeName" answer follows), delete every instance, or do
+// nothing. The renderer reaches it through the hook start-up installs.
+void AskMissingShape(App& app, const std::string& name, int slot);
+void InstallMissingShapeQuestion(App& app);
+// Registers the shape list and the browser with the command reset (start-up).
+void InstallBrowserOverlays(App& app);
+// The new name of a missing shape, for this one instance.
+void ShapeName_Answer(App& app, const TypedAnswer& a);

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "commands/menu_ids.h"
+
 struct App;
 
 enum MenuFlags : unsigned {
@@ -35,16 +37,3 @@ const MenuRow* FindMenuRow(const std::string& id);
 bool MenuRowEnabledAtStart(const MenuRow& row);
 // Runs the entry's handler; unknown ids do nothing.
 void MenuClick(App& app, const std::string& id);
-
-// Ids of entries other rooms set check marks, captions or visibility on.
-inline constexpr const char* kMenuWhite = "White";
-inline constexpr const char* kMenuContinuous = "Continuous";
-inline constexpr const char* kMenuDashed = "Dashed";
-inline constexpr const char* kMenuLineTypeReverts = "Line_Type_Reverts";
-inline constexpr const char* kMenuUndo = "Undo";
-inline constexpr const char* kMenuSnap = "SnapOnOff";
-inline constexpr const char* kMenuGrid = "GridOnOff";
-// The recent entries are "Files_Menu1" .. "Files_Menu9".
-std::string RecentMenuId(int index);
-// The colour items' ids by colour number 1..7.
-const char* ColorMenuId(int color);

@@ -1,0 +1,34 @@
+// The undo table: one row per undoable command with its reversal, which
+// lives in the command's room. A command that becomes undoable adds its
+// row here.
+#include "tables/undo.h"
+
+#include "app.h"
+#include "commands/registers.h"
+#include "editing/undo.h"
+
+namespace {
+
+struct UndoRow {
+    const char* op;              // UndoOp
+    void (*reverse)(App&);
+};
+
+const UndoRow kRows[] = {
+    {"Arc", Undo_RemoveNewest},    {"Arc2", Undo_RemoveNewest}, {"Arc3", Undo_RemoveNewest},
+    {"Circle", Undo_RemoveNewest}, {"Dial", Undo_RemoveNewest}, {"Line", Undo_RemoveNewest},
+    {"Shape", Undo_RemoveNewest},  {"Text", Undo_Text},
+};
+
+}  // namespace
+
+void Undo_Click(App& app) {
+    Registers& c = app.cmd;
+    if (c.UndoOp == "None") return;
+    for (const UndoRow& r : kRows)
+        if (c.UndoOp == r.op) r.reverse(app);
+    // The reset with the register at "None" ends the journal and redraws.
+    c.CurCommand = "None";
+    CancelCommand(app, 1);
+    c.UndoCount = 0;
+}
