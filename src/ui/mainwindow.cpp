@@ -199,9 +199,13 @@ MainWindow::MainWindow(const std::string& dataFolder)
     platform_.SetDialog(DialogId::OpenF, openf_);
     platform_.SetDialog(DialogId::SaveAs, saveas_);
     platform_.SetDialog(DialogId::Zarnic2, zarnic2_);
-    // The window opens filling most of the screen.
+    // The window opens filling most of the screen, and never more than the
+    // screen: a screen scaled to 200 % has half the logical pixels, and a
+    // window taller than it would hide the bottom of every fit.
     QSize avail = screen() ? screen()->availableGeometry().size() : QSize(1280, 900);
-    resize(std::max(800, avail.width() * 9 / 10), std::max(560, avail.height() * 9 / 10));
+    area_->setMinimumSize(std::min(640, avail.width() / 2), std::min(400, avail.height() / 2));
+    resize(std::min(avail.width(), std::max(800, avail.width() * 9 / 10)),
+           std::min(avail.height(), std::max(560, avail.height() * 9 / 10)));
 }
 
 MainWindow::~MainWindow() = default;
@@ -337,7 +341,9 @@ void MainWindow::Start() {
                   static_cast<int>(std::lround(area_->height() * dpr)), dpi * dpr, 0);
     double w = area_->width() * kTwipsPerInch / dpi, h = area_->height() * kTwipsPerInch / dpi;
     Form_Load(*app_, dataFolder_, w, h);
-    keys_->setFocus();
+    // A question start-up left standing (the new name of a missing shape)
+    // keeps the input box and its focus; otherwise the key catcher takes it.
+    if (!input_->isVisible()) keys_->setFocus();
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {

@@ -2,13 +2,18 @@
 // after start-up, the input box placed by the core, the key catcher's keys
 // and the buffer shown by the drawing area.
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "commands/registers.h"
+#include "model/recent.h"
 #include "ui/mainwindow.h"
 #include "ui_tests.h"
 
@@ -38,6 +43,47 @@ private slots:
     void cleanup() {
         w_.reset();
         dir_.reset();
+    }
+
+    // The drawing opened at start-up names a shape the folder lacks: the
+    // answer Yes asks for a new name, and the name box keeps the focus once
+    // start-up is over, so the name typed goes into it.
+    void missingShapeAtStartKeepsTheNameBoxFocused() {
+        w_.reset();
+        const QString folder = dir_->path() + "/";
+        QFile::copy(QString(ZARNIC_FIXTURES) + "every_kind.dwg", folder + "every_kind.dwg");
+        FileState recent;
+        recent.RecentPath[0] = folder.toStdString();
+        recent.RecentName[0] = "every_kind.dwg";
+        QFile list(folder + kRecentFileName);
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write(QByteArray::fromStdString(RecentFileText(recent)));
+        list.close();
+        // The question comes up inside start-up: Yes is clicked once it shows.
+        int asked = 0;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->text().contains("cannot be found")) return;
+            ++asked;
+            box->button(QMessageBox::Yes)->click();
+        });
+        answer.start(20);
+        w_ = std::make_unique<MainWindow>(folder.toStdString());
+        w_->show();
+        QTRY_VERIFY(w_->app().shell.Started);
+        answer.stop();
+        QCOMPARE(asked, 1);
+        QCOMPARE(w_->app().cmd.CurCommand, std::string("ShapeName"));
+        QVERIFY(w_->input()->isVisible());
+        // The window is active again once the question has gone.
+        w_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w_.get()));
+        QTRY_VERIFY(w_->input()->hasFocus());
+        QTest::qWait(50);  // nothing takes it away afterwards
+        QVERIFY(w_->input()->hasFocus());
+        QTest::keyClicks(w_->input(), "X");
+        QVERIFY(w_->input()->text().endsWith("X"));
     }
 
     void menuBarHasTheSixMenus() {

@@ -5,3 +5,4 @@ int RunMainWindowTests(int argc, char** argv);
 int RunZarnic2Tests(int argc, char** argv);
 int RunFileWindowsTests(int argc, char** argv);
 int RunInteractionTests(int argc, char** argv);
+int RunHighDpiTests(int argc, char** argv);
