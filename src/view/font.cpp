@@ -8,7 +8,9 @@
 // x, y; a polyline's x, y point by point.
 #include "view/font.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
 
 #include "app.h"
@@ -25,6 +27,20 @@ Font::Font()
       FontStrokeValue(kFontChars * kMaxStrokes, 0),
       FontPointX(kFontChars * kMaxStrokes * kMaxStrokePoints, 0),
       FontPointY(kFontChars * kMaxStrokes * kMaxStrokePoints, 0) {}
+
+void Font::Clear() {
+    // In place, and only the characters written since the last clear: the
+    // tables are allocated once, with the font.
+    std::fill(FontStrokeCount.begin(), FontStrokeCount.end(), 0);
+    const auto strokes = static_cast<std::ptrdiff_t>(S(Used, 0));
+    const auto points = static_cast<std::ptrdiff_t>(P(Used, 0, 0));
+    std::fill(FontStrokeKind.begin(), FontStrokeKind.begin() + strokes, 0);
+    std::fill(FontStrokeValue.begin(), FontStrokeValue.begin() + strokes, 0.0);
+    std::fill(FontPointX.begin(), FontPointX.begin() + points, 0.0);
+    std::fill(FontPointY.begin(), FontPointY.begin() + points, 0.0);
+    Used = 0;
+    Reach = 0;
+}
 
 std::string CharacterDrawingName(const std::string& prefix, int code) {
     char digits[8];
@@ -132,7 +148,7 @@ void BuildFontFile(App& app) {
 // ---- loading ------------------------------------------------------------------
 
 void ParseFont(Font& font, const std::string& text) {
-    font = Font();
+    font.Clear();
     FieldReader r(text);
     double reach = 0;
     for (int c = 0; c < kFontChars; ++c) {
@@ -158,12 +174,14 @@ void ParseFont(Font& font, const std::string& text) {
                     break;
                 }
                 if (keep && p < kMaxStrokePoints) {
+                    font.Used = c + 1;
                     font.FontPointX[Font::P(c, static_cast<int>(k), static_cast<int>(p))] = x;
                     font.FontPointY[Font::P(c, static_cast<int>(k), static_cast<int>(p))] = y;
                     if (kk != 1 || p == 0) reach = std::max(reach, std::hypot(x, y) + (kk == 3 ? 0 : std::fabs(value)));
                 }
             }
             if (keep) {
+                font.Used = c + 1;
                 font.FontStrokeKind[Font::S(c, static_cast<int>(k))] = static_cast<int16_t>(kk);
                 font.FontStrokeValue[Font::S(c, static_cast<int>(k))] = value;
                 font.FontStrokeCount[c] = static_cast<int16_t>(k + 1);

@@ -28,6 +28,10 @@ struct Font {
     std::vector<double> FontPointX;         // [char][stroke][point]: x in the cell (cell widths)
     std::vector<double> FontPointY;         // [char][stroke][point]: y in the cell; arcs keep (start, end) as point 2
     double Reach = 0;                       // farthest reach of any stroke from its cell origin (cell widths)
+    int Used = kFontChars;                  // characters 0..Used-1 may hold strokes or points (a clear empties only them)
+
+    // Every table back to zero, without allocating again.
+    void Clear();
 
     static size_t S(int c, int k) { return static_cast<size_t>(c) * kMaxStrokes + k; }
     static size_t P(int c, int k, int p) { return S(c, k) * kMaxStrokePoints + p; }
