@@ -42,6 +42,14 @@ void Font::Clear() {
     Reach = 0;
 }
 
+// A count read from a file as a whole number: 0 for nothing, a negative
+// value or no number at all, and never more than `most` (a damaged file may
+// hold any size; converting one beyond the integers is undefined).
+static long WholeCount(double v, long most) {
+    if (!(v > 0)) return 0;
+    return v >= static_cast<double>(most) ? most : static_cast<long>(std::nearbyint(v));
+}
+
 std::string CharacterDrawingName(const std::string& prefix, int code) {
     char digits[8];
     std::snprintf(digits, sizeof digits, "%03d", code);
@@ -98,7 +106,7 @@ bool CompileStroke(FieldReader& r, std::string& out) {
     } else if (k == 2) {
         ok = CopyFields(r, stroke, 2);
     } else {
-        long n = size < 0 ? 0 : static_cast<long>(std::nearbyint(size));
+        long n = WholeCount(size, kMaxVertex + 1);
         ok = n <= kMaxVertex && r.SkipFields(2) && CopyFields(r, stroke, 2 * n);
     }
     if (!ok || !r.SkipFields(2)) return false;
@@ -154,7 +162,7 @@ void ParseFont(Font& font, const std::string& text) {
     for (int c = 0; c < kFontChars; ++c) {
         double code, count;
         if (!r.LooseNumber(code) || !r.LooseNumber(count)) break;
-        long n = count > 0 ? static_cast<long>(std::nearbyint(count)) : 0;
+        long n = WholeCount(count, 1L << 30);
         bool ended = false;
         for (long k = 0; k < n && !ended; ++k) {
             double kind, value;
@@ -162,9 +170,8 @@ void ParseFont(Font& font, const std::string& text) {
                 ended = true;
                 break;
             }
-            int kk = static_cast<int>(kind);
-            long points = kk == 1 ? 2 : kk == 2 ? 1 : kk == 3 ? static_cast<long>(std::nearbyint(value)) : 0;
-            if (points < 0) points = 0;
+            int kk = std::fabs(kind) < 1e9 ? static_cast<int>(kind) : 0;
+            long points = kk == 1 ? 2 : kk == 2 ? 1 : kk == 3 ? WholeCount(value, 1L << 30) : 0;
             // Strokes and points beyond the tables are read past, not stored.
             bool keep = k < kMaxStrokes;
             for (long p = 0; p < points; ++p) {
@@ -234,8 +241,7 @@ void RenderCharacter(Device& dev, const Font& font, int c, const Placement& pl, 
             cv.stepRadius = hh * v;
             dev.DrawCurve(cv, rgb);
         } else if (kind == 3) {
-            long n = static_cast<long>(std::nearbyint(v));
-            if (n > kMaxStrokePoints) n = kMaxStrokePoints;
+            long n = WholeCount(v, kMaxStrokePoints);
             for (long p = 0; p < n; ++p) {
                 double tx = font.FontPointX[Font::P(c, k, static_cast<int>(p))] * h + u;
                 double ty = font.FontPointY[Font::P(c, k, static_cast<int>(p))] * h - yo;
