@@ -465,21 +465,23 @@ TEST_F(RotateTest, QuarterTurnsExchangeTheFactors) {
     }
 }
 
-TEST_F(RotateTest, ShapesTurnByTheProductOfTheirFactors) {
+TEST_F(RotateTest, ShapesTurnByTheAngleWithTheSignOfTheirFactors) {
+    // A stretched shape turns by the angle itself, not by the angle times
+    // its factors; a quarter turn exchanges the factors.
     const int wide = Put("Shape", 3, 0, 2, 1, 0.1, 0.2);
     Rotate({wide}, P(1, 0), kPi / 2);
     EXPECT_EQ(d().ObjXScale[wide], 1);
     EXPECT_EQ(d().ObjYScale[wide], 2);
     EXPECT_NEAR(d().ObjX[wide], 1, kTol);
     EXPECT_NEAR(d().ObjY[wide], 2, kTol);
-    EXPECT_NEAR(d().ObjAngle[wide], 0.1 + kPi, kTol);
-    EXPECT_NEAR(d().ObjEndAngle[wide], 0.2 + kPi, kTol);
+    EXPECT_NEAR(d().ObjAngle[wide], 0.1 + kPi / 2, kTol);
+    EXPECT_NEAR(d().ObjEndAngle[wide], 0.2 + kPi / 2, kTol);
 
     const int eighth = Put("Shape", 0, 0, 2, 1, 0.1, 0.2);
-    Rotate({eighth}, P(0, 0), kPi / 4);
+    Rotate({eighth}, P(0, 0), kPi / 6);
     EXPECT_EQ(d().ObjXScale[eighth], 2);
     EXPECT_EQ(d().ObjYScale[eighth], 1);
-    EXPECT_NEAR(d().ObjAngle[eighth], 0.1 + kPi / 2, kTol);
+    EXPECT_NEAR(d().ObjAngle[eighth], 0.1 + kPi / 6, kTol);
 
     // A mirrored shape turns the other way.
     const int mirrored = Put("Shape", 0, 0, -1, 1, 1.0, 1.5);

@@ -16,6 +16,22 @@ struct Selection {
     bool SelActive = false;               // a pick is in progress
 };
 
+// The pointer pick at a click (twips): the left button with Ctrl takes back
+// the first listed object hit, without Ctrl (or with Shift) adds the
+// lowest-numbered unlisted unlocked object hit. The click is snapped into
+// Pt1; the status line shows the tally.
+void PickObject(App& app, float x, float y, int button, int shift);
+// The pick of Color, Change, Delete, Lock and What: picks while nothing is
+// picked or with Shift or Ctrl held, takes a plain click after a pick as a
+// point, and asks the command's next question once something is picked.
+void PickAndContinue(App& app, float x, float y, int button, int shift);
+// True when the drawing point (MX, MY) lies in the slot's box widened by
+// half the snap steps (the pick test of a Shape or a Text).
+bool PointInBox(const App& app, int slot, double mx, double my);
+// Edit > Select All and Edit > Select Window (not while idle or during Edit).
+void Select_All_Click(App& app);
+void SelectW_Click(App& app);
+
 // Adds every unlocked object not yet listed that lies wholly inside the
 // window with corners Pt1 and Pt2 (edges included), drawn in SelectColor.
 void SelectByWindow(App& app);

@@ -12,6 +12,7 @@
 #include "commands/draw.h"
 #include "commands/typed.h"
 #include "commands/viewmenu.h"
+#include "editing/editcmds.h"
 #include "model/numbers.h"
 
 namespace {
@@ -26,13 +27,20 @@ const std::vector<AnswerRow>& AnswerTable() {
         {"Arc", Arc_Answer},
         {"Arc2", Arc_Answer},
         {"Circle", Circle_Answer},
+        {"Color", Color_Answer},
+        {"Delete", Delete_Answer},
         {"Dimension", Dimension_Answer},
+        {"Flip", Flip_Answer},
         {"Grid", Grid_Answer},
         {"Hidden", Hidden_Answer},
         {"Insert", Insert_Answer},
         {"Limits", Limits_Answer},
         {"Line", Line_Answer},
+        {"Lock", Lock_Answer},
+        {"Mirror", Mirror_Answer},
         {"PlotSc", PlotSc_Answer},
+        {"Rotate", Rotate_Answer},
+        {"Scale", Scale_Answer},
         {"Shape", Shape_Answer},
         {"ShapeLib", ShapeLib_Answer},
         {"ShapeName", ShapeName_Answer},

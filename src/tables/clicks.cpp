@@ -15,6 +15,7 @@
 #include "commands/pointer.h"
 #include "commands/registers.h"
 #include "commands/viewmenu.h"
+#include "editing/editcmds.h"
 #include "editing/selection.h"
 #include "tables/starters.h"
 
@@ -49,8 +50,17 @@ const std::vector<ClickRow>& ClickTable() {
         {10, "Line", false, Match::Command, Line_Click},
         {11, "Shape", false, Match::Command, Shape_PlaceClick},
         {12, "Text", false, Match::Command, Text_Click},
+        {14, "Color", true, Match::Command, Color_Click},
+        {14, "Copy", true, Match::Command, Copy_Click},
+        {14, "Delete", true, Match::Command, Delete_Click},
+        {14, "Flip", true, Match::Command, Flip_Click},
         {15, "Insert", false, Match::Command, Insert_Click},
+        {16, "Lock", true, Match::Command, Lock_Click},
+        {16, "Mirror", true, Match::Command, Mirror_Click},
+        {16, "Move", true, Match::Command, Move_Click},
         {18, "Pan", false, Match::Command, Pan_Click},
+        {19, "Rotate", true, Match::Command, Rotate_Click},
+        {19, "Scale", true, Match::Command, Scale_Click},
         {20, "", false, Match::WindowSelect, WindowSelect_Click},
         {22, "", false, Match::Middle, MiddleClick},
     };

@@ -8,6 +8,8 @@
 #include "commands/files.h"
 #include "commands/shell.h"
 #include "commands/viewmenu.h"
+#include "editing/editcmds.h"
+#include "editing/selection.h"
 #include "help/help.h"
 #include "tables/starters.h"
 #include "tables/undo.h"
@@ -57,9 +59,9 @@ const std::vector<MenuRow>& MenuTable() {
         {"Edit", "PasteFromCB", "Paste from Clipboard", "Ctrl+V", nullptr, kMenuStarter},
         {"Edit", "Rotate", "Rotate", "Ctrl+R", nullptr, kMenuStarter},
         {"Edit", "Scale", "Scale", "Ctrl+G", nullptr, kMenuStarter},
-        {"Edit", "SelectAll", "Select All", "Ctrl+A", Nothing, kMenuDisabled | kMenuSeparatorBefore},
-        {"Edit", "SelectW", "Select Window", "Ctrl+W", Nothing, kMenuDisabled},
-        {"Edit", "UnlockAll", "Unlock All", "Ctrl+U", Nothing, kMenuDisabled},
+        {"Edit", "SelectAll", "Select All", "Ctrl+A", Select_All_Click, kMenuSeparatorBefore},
+        {"Edit", "SelectW", "Select Window", "Ctrl+W", SelectW_Click, kMenuPlain},
+        {"Edit", "UnlockAll", "Unlock All", "Ctrl+U", Unlock_Click, kMenuPlain},
 
         {"View", "AnimR", "Animated Rotation", "", nullptr, kMenuStarter},
         {"View", "Grid", "Grid Spacing", "F5", nullptr, kMenuStarter},

@@ -17,7 +17,10 @@ struct UndoRow {
 const UndoRow kRows[] = {
     {"Arc", Undo_RemoveNewest},    {"Arc2", Undo_RemoveNewest}, {"Arc3", Undo_RemoveNewest},
     {"Circle", Undo_RemoveNewest}, {"Dial", Undo_RemoveNewest}, {"Line", Undo_RemoveNewest},
-    {"Shape", Undo_RemoveNewest},  {"Text", Undo_Text},
+    {"Shape", Undo_RemoveNewest},  {"Text", Undo_Text},         {"Color", Undo_Color},
+    {"Copy", Undo_Copy},           {"Delete", Undo_Delete},     {"Move", Undo_Move},
+    {"Flip", Undo_Flip},           {"Mirror", Undo_Mirror},     {"Rotate", Undo_Rotate},
+    {"Scale", Undo_Scale},         {"Unlock", Undo_Unlock},
 };
 
 }  // namespace
