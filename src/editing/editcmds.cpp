@@ -41,6 +41,14 @@ void TakePoint(App& app, float x, float y) {
     c.Pt2 = c.Pt1;
 }
 
+// The source point of Move and Copy: the rubber band follows from it.
+void TakeSource(App& app, float x, float y, const char* prompt) {
+    TakePoint(app, x, y);
+    app.cmd.RubberBandOn = true;
+    app.cmd.ClickCount += 1;
+    InputPrompt(app, 0, "", prompt);
+}
+
 void Finish(App& app) {
     app.dwg.DrawingChanged = true;
     CancelCommand(app, 1);
@@ -121,10 +129,7 @@ void Move_Click(App& app, int button, int shift, float x, float y) {
     }
     if (button != kButtonLeft) return;
     if (Plain(shift) && app.sel.SelActive) {
-        TakePoint(app, x, y);
-        c.RubberBandOn = true;
-        c.ClickCount += 1;
-        InputPrompt(app, 0, "", kMoveDest);
+        TakeSource(app, x, y, kMoveDest);
     } else if (!app.sel.SelActive) {
         PickObject(app, x, y, button, shift);
         InputPrompt(app, 0, "", kMoveMore);
@@ -145,11 +150,8 @@ void Copy_Click(App& app, int button, int shift, float x, float y) {
     }
     if (button != kButtonLeft) return;
     if (Plain(shift) && app.sel.SelActive) {
-        TakePoint(app, x, y);
-        c.RubberBandOn = true;
-        c.ClickCount += 1;
+        TakeSource(app, x, y, kCopyDest);
         c.CmdStep = "Dest";
-        InputPrompt(app, 0, "", kCopyDest);
     } else if (!app.sel.SelActive) {
         c.ClickCount += 1;
         PickObject(app, x, y, button, shift);
