@@ -345,3 +345,21 @@ TEST_F(EditingTest, ColorChangeListsTheColoursAndUndoRestoresThem) {
     EXPECT_EQ(c().CurCommand, "None");
     EXPECT_EQ(d().ObjType[a], "Circle");
 }
+
+TEST_F(EditingTest, UndoAfterALineLeavesAnEarlierDeleteAlone) {
+    const int circle = Add("Circle", 0, 0, 0.5);
+    RunStarter(app(), "Delete");
+    Click(kButtonLeft, 0.5, 0);
+    Click(kButtonRight, 0, 0);
+    EXPECT_EQ(d().ObjType[circle], "");
+    RunStarter(app(), "Line");
+    Click(kButtonLeft, 1, 1);
+    Click(kButtonRight, 2, 1);
+    ASSERT_EQ(d().ObjType[circle + 1], "Line");
+    Undo();
+    EXPECT_EQ(d().ObjNext, circle + 1);
+    EXPECT_EQ(d().ObjType[circle], "");
+    // Undo twice does nothing more.
+    Undo();
+    EXPECT_EQ(d().ObjType[circle], "");
+}
