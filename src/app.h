@@ -9,6 +9,7 @@
 #include "commands/filedialogs.h"
 #include "commands/registers.h"
 #include "commands/shell.h"
+#include "dial/designer.h"
 #include "editing/selection.h"
 #include "editing/transform.h"
 #include "help/help.h"
@@ -44,4 +45,5 @@ struct App {
     Shapes shapes;           // shape drawing state, the shape list and the shape-file cache
     Browser browser;         // the shape list and the library browser over the drawing area
     HelpViewer help;         // the help viewer's Close button
+    DialPanel dial;          // the dial designer's panel
 };

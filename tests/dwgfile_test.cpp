@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_platform.h"
+#include "model/dial.h"
 #include "model/drawing.h"
 #include "model/dwgfile.h"
 #include "model/safewrite.h"
@@ -589,9 +590,13 @@ TEST(DwgFileWrite, EveryKindRoundTrips) {
     EXPECT_EQ(back->VertX(2, 15), 11.25);
     EXPECT_EQ(back->ObjText[3], "B-Tube, triode");
     EXPECT_EQ(back->ObjBoxY2[3], 9);
-    // The dial and the shape's stored box reach the extents.
-    EXPECT_EQ(d->ExtMinX, -3 + 2.25);
-    EXPECT_EQ(d->ExtMaxY, 9);
+    // The shape's stored box and the whole dial, every mark of it, reach the extents.
+    EXPECT_LE(d->ExtMinX, -3 + 2.25);
+    EXPECT_GE(d->ExtMaxY, 9);
+    const auto marks = DialLayout(DialValuesOf(*d, 2), -3, 4, d->PI);
+    ASSERT_FALSE(marks.empty());
+    for (const DialMark& m : marks)
+        for (double x : {m.ix, m.ox}) EXPECT_TRUE(x >= d->ExtMinX && x <= d->ExtMaxX) << x;
     // Saved again, the text is the same.
     EXPECT_EQ(Save(*back), first);
 }

@@ -15,6 +15,7 @@
 #include "commands/menu_ids.h"
 #include "commands/registers.h"
 #include "commands/viewmenu.h"
+#include "dial/designer.h"
 #include "help/help.h"
 #include "model/dwgfile.h"
 #include "model/messages.h"
@@ -99,6 +100,7 @@ void Form_Load(App& app, const std::string& programFolder, double widthTw, doubl
     InstallMissingShapeQuestion(app);
     InstallBrowserOverlays(app);
     InstallHelpOverlay(app);
+    InstallDialOverlay(app);
     // 1. The drawing area is measured once; the dialogs exist hidden.
     MeasureView(app, widthTw, heightTw);
     // 2. The data folder; nothing to undo yet.

@@ -15,6 +15,7 @@
 #include "app.h"
 #include "commands/pointer.h"
 #include "commands/registers.h"
+#include "model/dial.h"
 #include "view/redraw.h"
 #include "view/view.h"
 
@@ -84,6 +85,20 @@ bool LineHits(const Drawing& d, int s, const PickBox& b) {
     return false;
 }
 
+// A Dial is hit at a mark's outer end, or on the mark's direction at the
+// label radius; a little wider across than up and down.
+bool DialHit(const Drawing& d, int s, const PickBox& b) {
+    const DialValues v = DialValuesOf(d, s);
+    const double cx = d.ObjX[s], cy = d.ObjY[s];
+    const double labelRadius = v[3] + v[1] * (1.5 * v[13] + v[7]);
+    auto hits = [&](double px, double py) { return std::fabs(px - b.mx) <= b.hx + 0.1 && std::fabs(py - b.my) <= b.hy; };
+    for (const DialMark& m : DialLayout(v, cx, cy, d.PI))
+        if (hits(m.ox, m.oy) ||
+            hits(cx + labelRadius * std::cos(m.angle), cy + labelRadius * std::sin(m.angle)))
+            return true;
+    return false;
+}
+
 bool ObjectHit(const App& app, int s, const PickBox& b) {
     const Drawing& d = app.dwg;
     const std::string& kind = d.ObjType[s];
@@ -100,8 +115,7 @@ bool ObjectHit(const App& app, int s, const PickBox& b) {
     }
     if (kind == "Line") return LineHits(d, s, b);
     if (kind == "Shape" || kind == "Text") return PointInBox(app, s, b.mx, b.my);
-    // A Dial is hit by its marks, which the dial's mark layout gives; until
-    // that layout exists a dial cannot be picked.
+    if (kind == "Dial") return DialHit(d, s, b);
     return false;
 }
 
@@ -163,8 +177,11 @@ bool InsideWindow(const App& app, const Window& w, int s) {
         return w.Holds(d.ObjBoxX1[s], d.ObjBoxY1[s]) && w.Holds(d.ObjBoxX2[s], d.ObjBoxY2[s]) &&
                w.Holds(d.ObjBoxX1[s], d.ObjBoxY2[s]) && w.Holds(d.ObjBoxX2[s], d.ObjBoxY1[s]);
     }
-    // A Dial's test points are the ends of its first mark, which the dial's
-    // mark layout gives; until that layout exists a dial is not taken.
+    if (kind == "Dial") {
+        // The ends of its first mark, at the start of the scale.
+        const auto marks = DialLayout(DialValuesOf(d, s), x, y, d.PI);
+        return !marks.empty() && w.Holds(marks[0].ix, marks[0].iy) && w.Holds(marks[0].ox, marks[0].oy);
+    }
     return false;
 }
 

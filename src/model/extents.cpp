@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+#include "model/dial.h"
+
 namespace {
 
 bool ValidSlot(int slot) { return slot >= 0 && slot < kSlots; }
@@ -143,6 +145,24 @@ void LineExtents(Drawing& d, int s) {
 
 }  // namespace
 
+// A dial: C + (R, 0) and C + (R, R) as ever, and every mark with the room
+// its number takes (a cell of the text height per character, and one more
+// across), so the limits and a selection window include the whole scale.
+static void DialExtents(Drawing& d, int slot) {
+    const double x = d.ObjX[slot], y = d.ObjY[slot], r = d.VertX(slot, 3);
+    ExtendExtents(d, slot, x + r, y);
+    ExtendExtents(d, slot, x + r, y + r);
+    const DialValues v = DialValuesOf(d, slot);
+    for (const DialMark& m : DialLayout(v, x, y, d.PI)) {
+        ExtendExtents(d, slot, m.ix, m.iy);
+        ExtendExtents(d, slot, m.ox, m.oy);
+        if (!m.numbered) continue;
+        const double half = (static_cast<double>(m.label.size()) + 1) * std::fabs(v[13]) / 2;
+        ExtendExtents(d, slot, m.lx - half, m.ly - half);
+        ExtendExtents(d, slot, m.lx + half, m.ly + half);
+    }
+}
+
 void UpdateObjectExtents(Drawing& d, int slot) {
     if (!ValidSlot(slot)) return;
     const std::string& kind = d.ObjType[slot];
@@ -156,10 +176,7 @@ void UpdateObjectExtents(Drawing& d, int slot) {
     } else if (kind == "Line") {
         LineExtents(d, slot);
     } else if (kind == "Dial") {
-        // The scale radius is dial parameter 3.
-        double r = d.VertX(slot, 3);
-        ExtendExtents(d, slot, x + r, y);
-        ExtendExtents(d, slot, x + r, y + r);
+        DialExtents(d, slot);
     } else if (kind == "Shape") {
         // The shape's box is computed from its shape file by the view;
         // without the view the stored box is taken as it is.

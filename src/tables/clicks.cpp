@@ -15,6 +15,7 @@
 #include "commands/pointer.h"
 #include "commands/registers.h"
 #include "commands/viewmenu.h"
+#include "dial/designer.h"
 #include "editing/editcmds.h"
 #include "editing/selection.h"
 #include "tables/starters.h"
@@ -46,6 +47,7 @@ const std::vector<ClickRow>& ClickTable() {
         {3, "Arc2", false, Match::Command, Arc2_Click},
         {4, "Arc3", false, Match::Command, Arc3_Click},
         {7, "Circle", false, Match::Command, Circle_Click},
+        {8, "Dial", false, Match::Command, Dial_Click},
         {9, "Dimension", false, Match::Command, Dimension_Click},
         {10, "Line", false, Match::Command, Line_Click},
         {11, "Shape", false, Match::Command, Shape_PlaceClick},
@@ -100,6 +102,11 @@ void RepeatLastCommand(App& app) {
         Drawing& d = app.dwg;
         if (app.cmd.CurCommand != "None" || d.ObjNext < 2 || d.ObjType[d.ObjNext - 1] != "Shape") return;
         ArmShape(app, d.ObjText[d.ObjNext - 1]);
+        return;
+    }
+    // The designer opens again for another dial.
+    if (r == "Dial") {
+        DialDesigner_Click(app);
         return;
     }
     for (const char* name : {"Arc", "Arc2", "Arc3", "AnimR", "Circle", "Dimension", "Line", "Text"})

@@ -8,6 +8,7 @@
 #include "commands/files.h"
 #include "commands/shell.h"
 #include "commands/viewmenu.h"
+#include "dial/designer.h"
 #include "editing/editcmds.h"
 #include "editing/selection.h"
 #include "help/help.h"
@@ -81,7 +82,7 @@ const std::vector<MenuRow>& MenuTable() {
         {"Draw/Array", "ArrayPol", "Polar                A P", "", nullptr, kMenuStarter},
         {"Draw/Array", "ArrayRec", "Rectangular      A R", "", nullptr, kMenuStarter},
         {"Draw", "Circle", "Circle                                      C", "", nullptr, kMenuStarter},
-        {"Draw", "Dial", "Dial && Meter Scale Design", "Ctrl+D", Nothing, kMenuDisabled},
+        {"Draw", "Dial", "Dial && Meter Scale Design", "Ctrl+D", DialDesigner_Click, kMenuPlain},
         {"Draw", "Dimension", "Dimension                                D", "", nullptr, kMenuStarter},
         {"Draw", "Line", "Line                                         L", "", nullptr, kMenuStarter},
         {"Draw", "Shape", "Shape                                       S", "", Shape_Click, kMenuPlain},

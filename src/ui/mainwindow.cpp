@@ -24,6 +24,7 @@
 #include "tables/clicks.h"
 #include "tables/keys.h"
 #include "tables/menu.h"
+#include "ui/dialwindow.h"
 #include "ui/filewindows.h"
 #include "ui/zarnic2.h"
 #include "view/redraw.h"
@@ -199,6 +200,7 @@ MainWindow::MainWindow(const std::string& dataFolder)
     platform_.SetDialog(DialogId::OpenF, openf_);
     platform_.SetDialog(DialogId::SaveAs, saveas_);
     platform_.SetDialog(DialogId::Zarnic2, zarnic2_);
+    platform_.SetDialog(DialogId::Dial, new DialWindow(*app_, this));
     // The window opens filling most of the screen, and never more than the
     // screen: a screen scaled to 200 % has half the logical pixels, and a
     // window taller than it would hide the bottom of every fit.

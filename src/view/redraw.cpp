@@ -7,6 +7,7 @@
 
 #include "app.h"
 #include "view/device.h"
+#include "view/dial.h"
 #include "view/font.h"
 #include "view/render.h"
 #include "view/shapes.h"
@@ -107,8 +108,10 @@ static bool DrawSlotIn(App& app, ScreenDevice& dev, int s, uint32_t rgb) {
     } else if (kind == "Text") {
         RenderText(dev, app.font, app.set.FontDescender, d.ObjText[s], d.ObjJust[s], d.ObjSize[s], d.ObjAngle[s],
                    d.ObjX[s], d.ObjY[s], rgb);
+    } else if (kind == "Dial") {
+        RenderDial(dev, app.font, app.set.FontDescender,
+                   DialLayout(DialValuesOf(d, s), d.ObjX[s], d.ObjY[s], d.PI), d.VertX(s, 13), rgb);
     }
-    // Dials join with the dial designer.
     return true;
 }
 

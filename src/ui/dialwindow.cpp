@@ -1,0 +1,143 @@
+// The dial designer window: fields in two columns beside the preview, the
+// options and the buttons under them. Every rule is the core's
+// (dial/designer.h); the window copies values to the panel and back.
+#include "ui/dialwindow.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+#include "app.h"
+#include "dial/designer.h"
+#include "ui/qt_platform.h"
+
+namespace {
+
+constexpr int kPreviewWidth = 420;   // logical pixels of the preview area
+constexpr int kPreviewHeight = 320;
+
+// Entering a field selects its whole text.
+class SelectingEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent* e) override {
+        QLineEdit::focusInEvent(e);
+        QTimer::singleShot(0, this, [this] { selectAll(); });
+    }
+};
+
+}  // namespace
+
+DialWindow::DialWindow(App& app, QWidget* parent) : PanelWindow(app, parent) {
+    setObjectName("DialDesigner");
+    setWindowTitle("Dial & Meter Scale Design");
+    auto* outer = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    outer->addLayout(top);
+
+    // The fields in the order of the form: the scale, then the marks, then the numbers.
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    top->addLayout(grid);
+    const int rows[kDialFields][2] = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {3, 2}, {5, 0}, {5, 2}, {6, 0},
+                                      {7, 0}, {8, 0}, {9, 0}, {10, 0}, {11, 0}, {4, 0}, {4, 2}};
+    for (int i = 0; i < kDialFields; ++i) {
+        auto* label = new QLabel(kDialFieldLabels[static_cast<size_t>(i)], this);
+        auto* box = new SelectingEdit(this);
+        box->setObjectName(QString("DialData%1").arg(i));
+        box->setMaximumWidth(90);
+        grid->addWidget(label, rows[i][0], rows[i][1]);
+        grid->addWidget(box, rows[i][0], rows[i][1] + 1);
+        fields_[static_cast<size_t>(i)] = box;
+    }
+
+    preview_ = new QLabel(this);
+    preview_->setObjectName("DialPreview");
+    preview_->setFixedSize(kPreviewWidth, kPreviewHeight);
+    preview_->setFrameShape(QFrame::Box);
+    top->addWidget(preview_);
+    // The core draws the preview in the area's device pixels.
+    const double dpr = devicePixelRatioF() > 0 ? devicePixelRatioF() : 1;
+    const double dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
+    SurfaceResize(app_.dial.Preview, static_cast<int>(std::lround(kPreviewWidth * dpr)),
+                  static_cast<int>(std::lround(kPreviewHeight * dpr)), dpi * dpr, 0xFFFFFFu);
+
+    auto* frame = new QGroupBox("Numbers and Marks", this);
+    auto* options = new QHBoxLayout(frame);
+    outside_ = new QRadioButton("Outside of Arc", frame);
+    inside_ = new QRadioButton("Inside of Arc", frame);
+    options->addWidget(outside_);
+    options->addWidget(inside_);
+    outer->addWidget(frame);
+    sideways_ = new QCheckBox("Numbers oriented for sideways meter.", this);
+    outer->addWidget(sideways_);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    auto* preview = new QPushButton("Preview Scale Layout", this);
+    auto* transfer = new QPushButton("Transfer To Drawing", this);
+    auto* cancel = new QPushButton("Cancel", this);
+    for (QPushButton* b : {preview, transfer, cancel}) {
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+    }
+    outer->addLayout(buttons);
+    connect(preview, &QPushButton::clicked, this, [this] { Call([this] { DialPreview_Click(app_); }); });
+    connect(transfer, &QPushButton::clicked, this, [this] { Call([this] { DialToDrawing_Click(app_); }); });
+    connect(cancel, &QPushButton::clicked, this, [this] { Call([this] { DialCancel_Click(app_); }); });
+}
+
+void DialWindow::LoadFromPanel() {
+    const DialPanel& p = app_.dial;
+    for (int i = 0; i < kDialFields; ++i) {
+        QSignalBlocker block(fields_[static_cast<size_t>(i)]);
+        fields_[static_cast<size_t>(i)]->setText(Q(p.DialData[static_cast<size_t>(i)]));
+    }
+    outside_->setChecked(p.Outside);
+    inside_->setChecked(!p.Outside);
+    sideways_->setChecked(p.Sideways);
+    const Surface& s = p.Preview;
+    if (s.width > 0 && s.height > 0) {
+        QImage img(s.width, s.height, QImage::Format_RGB32);
+        for (int y = 0; y < s.height; ++y) {
+            const uint32_t* src = s.px.data() + static_cast<size_t>(y) * s.width;
+            auto* dst = reinterpret_cast<uint32_t*>(img.scanLine(y));
+            for (int x = 0; x < s.width; ++x) {
+                const uint32_t c = src[x];
+                dst[x] = 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+            }
+        }
+        img.setDevicePixelRatio(devicePixelRatioF());
+        preview_->setPixmap(QPixmap::fromImage(img));
+    }
+}
+
+void DialWindow::StoreToPanel() {
+    DialPanel& p = app_.dial;
+    for (int i = 0; i < kDialFields; ++i) p.DialData[static_cast<size_t>(i)] = S(fields_[static_cast<size_t>(i)]->text());
+    p.Outside = outside_->isChecked();
+    p.Sideways = sideways_->isChecked();
+}
+
+void DialWindow::FocusControl(const std::string& name) {
+    const std::string prefix = "DialData:";
+    if (name.compare(0, prefix.size(), prefix) != 0) return;
+    const int i = std::atoi(name.c_str() + prefix.size());
+    if (i >= 0 && i < kDialFields) fields_[static_cast<size_t>(i)]->setFocus();
+}
+
+void DialWindow::reject() { Call([this] { DialCancel_Click(app_); }); }
