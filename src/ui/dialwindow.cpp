@@ -25,8 +25,8 @@
 
 namespace {
 
-constexpr int kPreviewWidth = 420;   // logical pixels of the preview area
-constexpr int kPreviewHeight = 320;
+constexpr int kPreviewWidth = 560;   // logical pixels of the preview area
+constexpr int kPreviewHeight = 420;
 
 // Entering a field selects its whole text.
 class SelectingEdit : public QLineEdit {
