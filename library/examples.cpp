@@ -1,8 +1,9 @@
 // The example drawings: a two-stage 12AX7 preamplifier with its power
 // supply, drawn from the schematic library; the same preamplifier laid out
-// on stripboard; and the chassis it goes into. They are drawn the way a user
-// would: symbols placed at their leads, wires as Lines from lead to lead,
-// junction dots, labels and a title. Units are inches.
+// on stripboard; the chassis it goes into; and the two-scale face of a panel
+// meter, drawn with dials. They are drawn the way a user would: symbols
+// placed at their leads, wires as Lines from lead to lead, junction dots,
+// labels and a title. Units are inches.
 #include "library/library.h"
 
 #include <cmath>
@@ -240,6 +241,43 @@ void PreampChassis(Sym& s) {
     s.Text(9.9, -0.3, 0.1, "all dimensions in inches", "E");
 }
 
+// ---- a meter face ----------------------------------------------------------------------
+
+// The face of a 4 in panel meter with two scales about one pivot: 0-10 V
+// outside the arc, 0-50 V inside it. Cut to the plate's outline, glued into
+// the meter; the pivot hole and the two mounting holes are drilled through.
+void MeterFace(Sym& s) {
+    s.Text(0, 3.75, 0.2, "Panel Meter Face, 4 x 3.2 in", "S");
+    s.Text(0, 3.5, 0.08, "Print at true size; cut along the outline; drill the three holes.", "S");
+    // The plate, its top corners rounded.
+    const double w = 4, h = 3.2, rc = 0.3;
+    s.Line({{0, h - rc}, {0, 0}, {w, 0}, {w, h - rc}});
+    s.Line({{rc, h}, {w - rc, h}});
+    s.Arc(rc, h - rc, rc, 90, 180);
+    s.Arc(w - rc, h - rc, rc, 0, 90);
+    // The pointer's pivot and the mounting holes.
+    const Pt pivot{2, 0.55};
+    s.Circle(pivot.x, pivot.y, 0.06);
+    s.Circle(0.35, 1.6, 0.07);
+    s.Circle(w - 0.35, 1.6, 0.07);
+    // The two scales: volts outside, the 50 V range inside.
+    Sym::DialSpec outer;
+    outer.r = 2.0;
+    s.Dial(pivot.x, pivot.y, outer);
+    Sym::DialSpec inner;
+    inner.r = 1.9;
+    inner.cw = 50;
+    inner.side = -1;
+    inner.majorLen = 0.15, inner.intermediateLen = 0.1, inner.minorLen = 0.06;
+    inner.textHeight = 0.08;
+    s.Dial(pivot.x, pivot.y, inner);
+    // The pointer's sweep below the scales, and the legend.
+    s.Arc(pivot.x, pivot.y, 0.45, 45, 135);
+    s.Text(pivot.x, 1.25, 0.14, "DC VOLTS", "M");
+    s.Text(pivot.x - 1.25, 0.25, 0.07, "10 V / 50 V", "M");
+    s.Text(pivot.x + 1.25, 0.25, 0.07, "Class 2.5", "M");
+}
+
 }  // namespace
 
 std::vector<ExampleDef> AllExamples() {
@@ -247,5 +285,6 @@ std::vector<ExampleDef> AllExamples() {
         {"Preamp Schematic", "Sc", PreampSchematic},
         {"Preamp Stripboard", "PR", PreampStripboard},
         {"Preamp Chassis", "CL", PreampChassis},
+        {"Meter Face", "CL", MeterFace},
     };
 }

@@ -156,3 +156,28 @@ std::vector<Pt> CirclePoints(double cx, double cy, double r, int n, double start
     }
     return out;
 }
+
+void Sym::Dial(double cx, double cy, const DialSpec& spec) {
+    int s = Next();
+    d_.ObjType[s] = "Dial";
+    d_.ObjX[s] = cx;
+    d_.ObjY[s] = cy;
+    d_.ObjSize[s] = 15;
+    const double v[16] = {0,
+                          static_cast<double>(spec.side),
+                          0,
+                          spec.r,
+                          Rad(spec.totalDeg),
+                          Rad(spec.middleDeg - 90),
+                          static_cast<double>(spec.majors),
+                          spec.majorLen,
+                          static_cast<double>(spec.minors),
+                          spec.minorLen,
+                          spec.ccw,
+                          spec.cw,
+                          static_cast<double>(spec.decimals),
+                          spec.textHeight,
+                          static_cast<double>(spec.intermediates),
+                          spec.intermediateLen};
+    for (int k = 1; k <= 15; ++k) d_.VertX(s, k) = v[k];
+}

@@ -39,6 +39,21 @@ public:
     // Another symbol of the library placed inside this one.
     void Shape(const std::string& name, double x, double y, double size = 1, double angleDeg = 0, double fx = 1,
                double fy = 1);
+    // A meter scale (a Dial object) about (cx, cy): radius r, the scale's
+    // total angle and the direction of its middle in degrees (90 = up),
+    // majors numbered evenly from ccw to cw, intermediates and minors
+    // between them; side +1 puts marks and numbers outside the arc, -1
+    // inside.
+    struct DialSpec {
+        double r = 1.5, totalDeg = 90, middleDeg = 90;
+        int majors = 6, intermediates = 1, minors = 4;
+        double majorLen = 0.2, intermediateLen = 0.13, minorLen = 0.08;
+        double ccw = 0, cw = 10;
+        int decimals = 0;
+        double textHeight = 0.1;
+        int side = 1;
+    };
+    void Dial(double cx, double cy, const DialSpec& d);
     // A lead end of the symbol (draws nothing): pin 1 first.
     void Pin(double x, double y) { pins.push_back({x, y}); }
 
