@@ -5,6 +5,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -84,6 +87,43 @@ private slots:
         QVERIFY(w_->input()->hasFocus());
         QTest::keyClicks(w_->input(), "X");
         QVERIFY(w_->input()->text().endsWith("X"));
+    }
+
+    // The designer window over its panel: the fields from the defaults
+    // file, the first one focused, the preview drawn, and Escape closing it.
+    void dialDesignerOpensWithItsDefaultsAndPreview() {
+        QAction* dial = FindAction("Dial && Meter Scale Design");
+        QVERIFY(dial && dial->isEnabled());
+        dial->trigger();
+        auto* window = w_->findChild<QDialog*>("DialDesigner");
+        QVERIFY(window);
+        QTRY_VERIFY(window->isVisible());
+        auto* radius = window->findChild<QLineEdit*>("DialData0");
+        auto* rotation = window->findChild<QLineEdit*>("DialData2");
+        QVERIFY(radius && rotation);
+        QCOMPARE(radius->text(), QString("1.5"));
+        QCOMPARE(rotation->text(), QString("180"));
+        auto* preview = window->findChild<QLabel*>("DialPreview");
+        QVERIFY(preview && !preview->pixmap().isNull());
+        QImage shown = preview->pixmap().toImage();
+        int dark = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) dark += qGray(shown.pixel(x, y)) < 128;
+        QVERIFY(dark > 50);
+        // A field typed into is read when Transfer runs: the radius goes into the dial.
+        radius->setText("2.25");
+        for (QPushButton* b : window->findChildren<QPushButton*>())
+            if (b->text() == "Transfer To Drawing") b->click();
+        QTRY_VERIFY(!window->isVisible());
+        QCOMPARE(w_->app().cmd.CurCommand, std::string("Dial"));
+        QCOMPARE(w_->app().dwg.VertX(w_->app().dwg.ObjNext, 3), 2.25);
+        QTest::keyClick(w_->keyCatcher(), Qt::Key_Escape);
+        dial->trigger();
+        QTRY_VERIFY(window->isVisible());
+        QCOMPARE(radius->text(), QString("2.25"));  // the transfer kept it as the default
+        QTest::keyClick(window, Qt::Key_Escape);
+        QTRY_VERIFY(!window->isVisible());
+        QVERIFY(!w_->app().dial.Visible);
     }
 
     void menuBarHasTheSixMenus() {
