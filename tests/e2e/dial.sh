@@ -9,15 +9,7 @@ fix="$(cd "$(dirname "$0")/.." && pwd)/fixtures"
 source "$(dirname "$0")/lib.sh"
 e2e_display
 
-e2e_folder
-cp "$fix/example.dwg" "$work/boards/amp.dwg"
-recent_list "$work/boards" amp.dwg
-f="$work/boards/amp.dwg"
-
-start
-for _ in $(seq 50); do caption | grep -q amp.dwg && break; sleep 0.1; done
-caption | grep -q amp.dwg || fail "the drawing did not open: '$(caption)'"
-key F11; sleep 1
+open_example
 
 key ctrl+d
 designer=""
@@ -37,11 +29,7 @@ xdotool search --onlyvisible --name "Dial & Meter Scale Design" >/dev/null 2>&1 
 # The centre, then the save.
 xdotool mousemove --window "$WIN" 600 450; sleep 0.3
 xdotool click 1; sleep 0.6
-before=$(stat -c %y "$f")
-sleep 1.1
-key ctrl+s
-for _ in $(seq 100); do [ "$(stat -c %y "$f")" != "$before" ] && break; sleep 0.1; done
-sleep 0.3
+save_anew "$f"
 flat=" $(tr -d '\r' < "$f" | sed -n '28,$p' | tr '\n' ' ')"
 [ "$(echo "$flat" | awk '{ print $1 }')" = "4" ] || fail "the saved drawing does not hold 4 objects: $flat"
 # Kind, number, colour, 15 values, the centre, then V1..V15 of the defaults.

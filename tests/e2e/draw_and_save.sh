@@ -10,14 +10,7 @@ fix="$(cd "$(dirname "$0")/.." && pwd)/fixtures"
 source "$(dirname "$0")/lib.sh"
 e2e_display
 
-e2e_folder
-cp "$fix/example.dwg" "$work/boards/amp.dwg"
-recent_list "$work/boards" amp.dwg
-
-start
-for _ in $(seq 50); do caption | grep -q amp.dwg && break; sleep 0.1; done
-caption | grep -q amp.dwg || fail "the drawing did not open: '$(caption)'"
-key F11; sleep 1
+open_example
 
 # Generous pauses: a loaded machine must not turn a click into a drag or
 # let keys overtake the answer before them.

@@ -10,29 +10,13 @@ fix="$(cd "$(dirname "$0")/.." && pwd)/fixtures"
 source "$(dirname "$0")/lib.sh"
 e2e_display
 
-e2e_folder
-cp "$fix/example.dwg" "$work/boards/amp.dwg"
-recent_list "$work/boards" amp.dwg
-f="$work/boards/amp.dwg"
-
-start
-for _ in $(seq 50); do caption | grep -q amp.dwg && break; sleep 0.1; done
-caption | grep -q amp.dwg || fail "the drawing did not open: '$(caption)'"
-key F11; sleep 1
+open_example
 
 click() {  # button x y, in pixels of the window
   xdotool mousemove --window "$WIN" "$2" "$3"; sleep 0.3
   xdotool click "$1"; sleep 0.4
 }
 answer() { type_text "$1"; sleep 0.15; key Return; sleep 0.4; }
-stamp() { stat -c %y "$f"; }
-save() {  # Ctrl+S, then waits until the file is written anew
-  local before; before=$(stamp)
-  sleep 1.1  # a new modification time even on coarse clocks
-  key ctrl+s
-  for _ in $(seq 100); do [ "$(stamp)" != "$before" ] && sleep 0.3 && return 0; sleep 0.1; done
-  fail "Ctrl+S did not write the drawing"
-}
 records() { tr -d '\r' < "$f" | sed -n '28,$p' | tr '\n' ' '; }
 
 # A horizontal Line by clicks, beside the drawing's Line, Circle and Text.
@@ -46,7 +30,7 @@ click 1 400 400
 xdotool mousemove --window "$WIN" 450 380; sleep 0.2
 xdotool mousemove --window "$WIN" 500 350; sleep 0.4
 xdotool click 3; sleep 0.6
-save
+save_anew "$f"
 moved=$(records)
 set -- $moved
 [ "$1" = "4" ] || fail "after the move the file holds $1 objects, not 4: $moved"
@@ -64,14 +48,14 @@ key Delete; sleep 0.4
 click 1 600 550
 answer "Y"
 key ctrl+z; sleep 0.6
-save
+save_anew "$f"
 [ "$(records)" = "$moved" ] || fail "Undo did not bring the deleted Line back: $(records) against $moved"
 
 # The same delete, saved: three objects, the clicked Line gone.
 key Delete; sleep 0.4
 click 1 600 550
 answer "Y"
-save
+save_anew "$f"
 gone=$(records)
 set -- $gone
 [ "$1" = "3" ] || fail "after the delete the file holds $1 objects, not 3: $gone"

@@ -67,3 +67,24 @@ wait_saved() {
   done
   return 1
 }
+# Starts the program on the fixture example.dwg, opened from the recent list
+# as boards/amp.dwg ($f), and fits it to the window (F11).
+open_example() {
+  e2e_folder
+  cp "$fix/example.dwg" "$work/boards/amp.dwg"
+  recent_list "$work/boards" amp.dwg
+  f="$work/boards/amp.dwg"
+  start
+  for _ in $(seq 50); do caption | grep -q amp.dwg && break; sleep 0.1; done
+  caption | grep -q amp.dwg || fail "the drawing did not open: '$(caption)'"
+  key F11; sleep 1
+}
+# Ctrl+S, then waits until drawing $1 is written anew: its modification time
+# changes (its text may be the same as before).
+save_anew() {
+  local before; before=$(stat -c %y "$1")
+  sleep 1.1  # a new modification time even on coarse clocks
+  key ctrl+s
+  for _ in $(seq 100); do [ "$(stat -c %y "$1")" != "$before" ] && sleep 0.3 && return 0; sleep 0.1; done
+  fail "Ctrl+S did not write the drawing"
+}
