@@ -176,6 +176,7 @@ TEST_F(DialTest, TransferPlacesTheDefaultScaleAndEditingShowsTheSameFields) {
     // Two objects picked: the message, and the command ends.
     app().cmd.CurCommand = "Change";
     app().sel.SelCount = 2;
+    app().sel.SelTally = 2;
     DialDesigner_Click(app());
     EXPECT_EQ(t.fake.boxes.back().text, "You can only edit one dial at a time.");
     EXPECT_EQ(app().cmd.CurCommand, "None");

@@ -17,6 +17,7 @@
 #include "commands/registers.h"
 #include "commands/shell.h"
 #include "commands/typed.h"
+#include "editing/change.h"
 #include "model/extents.h"
 #include "view/redraw.h"
 #include "view/render.h"
@@ -510,6 +511,11 @@ void Text_Answer(App& app, const TypedAnswer& a) {
     Drawing& d = app.dwg;
     DrawState& st = app.draw;
     const int s = d.ObjNext;
+    // Step "E" is Change retyping a picked text or shape name.
+    if (c.CmdStep == "E") {
+        ChangeText_Answer(app, a);
+        return;
+    }
     if (st.TextEntryPending) {
         d.ObjText[s] = a.text;
         st.TextEntryPending = false;

@@ -16,6 +16,7 @@
 #include "commands/registers.h"
 #include "commands/viewmenu.h"
 #include "dial/designer.h"
+#include "editing/change.h"
 #include "help/help.h"
 #include "model/dwgfile.h"
 #include "model/messages.h"
@@ -101,6 +102,7 @@ void Form_Load(App& app, const std::string& programFolder, double widthTw, doubl
     InstallBrowserOverlays(app);
     InstallHelpOverlay(app);
     InstallDialOverlay(app);
+    InstallWhatOverlay(app);
     // 1. The drawing area is measured once; the dialogs exist hidden.
     MeasureView(app, widthTw, heightTw);
     // 2. The data folder; nothing to undo yet.

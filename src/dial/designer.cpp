@@ -139,12 +139,13 @@ void WriteDialDefaults(App& app) {
 void DialDesigner_Click(App& app) {
     const std::string& c = app.cmd.CurCommand;
     if (c == "Change" && app.sel.SelCount > 0) {
-        if (app.sel.SelCount > 1) {
+        if (app.sel.SelTally > 1) {
             app.ui.MsgBox(kMsgOneDial, MsgButtons::OK, MsgIcon::None, "");
             CancelCommand(app, 1);
             return;
         }
-        const int slot = app.sel.SelList[0];
+        // Change acts on the last entry of the selection.
+        const int slot = app.sel.SelList[app.sel.SelCount - 1];
         if (slot < 1 || slot > kMaxSlot || app.dwg.ObjType[slot] != "Dial") return;
         app.dial.EditSlot = slot;
         FillFromDial(app, slot);

@@ -87,6 +87,18 @@ void ShowHelpSection(App& app, const std::string& startMarker, const std::string
     app.cmd.CurCommand = "Help";
 }
 
+void ShowHelpRows(App& app, const std::vector<std::string>& rows, double fontPoints) {
+    Browser& b = app.browser;
+    Place(app);
+    app.help.HelpClose.visible = true;
+    app.help.HelpClose.caption = "Close";
+    b.Help1.visible = true;
+    b.help1Use = Help1Use::Help;
+    b.Help1.fontPoints = fontPoints;
+    b.Help1.rows = rows;
+    Show(app);
+}
+
 void HideHelp(App& app) {
     app.browser.Help1.visible = false;
     app.help.HelpClose.visible = false;

@@ -4,6 +4,7 @@
 // output room.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -18,6 +19,9 @@ inline constexpr const char* kHelpCloseName = "HelpClose";
 
 // Shows the lines between two marker lines of the manual; "Help" runs.
 void ShowHelpSection(App& app, const std::string& startMarker, const std::string& endMarker);
+// Any rows (a report) in the viewer's list with its Close button; the
+// running command stays.
+void ShowHelpRows(App& app, const std::vector<std::string>& rows, double fontPoints);
 // The viewer's Close button (and the end of a damaged read).
 void HelpClose_Click(App& app);
 // Hides the list and the button without ending the command (the command reset).

@@ -12,6 +12,7 @@
 #include "commands/draw.h"
 #include "commands/typed.h"
 #include "commands/viewmenu.h"
+#include "editing/change.h"
 #include "editing/editcmds.h"
 #include "model/numbers.h"
 
@@ -26,6 +27,7 @@ const std::vector<AnswerRow>& AnswerTable() {
     static const std::vector<AnswerRow> rows = {
         {"Arc", Arc_Answer},
         {"Arc2", Arc_Answer},
+        {"Change", Change_Answer},
         {"Circle", Circle_Answer},
         {"Color", Color_Answer},
         {"Delete", Delete_Answer},
@@ -48,6 +50,7 @@ const std::vector<AnswerRow>& AnswerTable() {
         {"Text", Text_Answer},
         {"TextH", TextH_Answer},
         {"TracePix", TracePix_Answer},
+        {"What", What_Answer},
     };
     return rows;
 }

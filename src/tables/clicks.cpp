@@ -16,6 +16,7 @@
 #include "commands/registers.h"
 #include "commands/viewmenu.h"
 #include "dial/designer.h"
+#include "editing/change.h"
 #include "editing/editcmds.h"
 #include "editing/selection.h"
 #include "tables/starters.h"
@@ -52,6 +53,7 @@ const std::vector<ClickRow>& ClickTable() {
         {10, "Line", false, Match::Command, Line_Click},
         {11, "Shape", false, Match::Command, Shape_PlaceClick},
         {12, "Text", false, Match::Command, Text_Click},
+        {13, "Change", false, Match::Command, Change_Click},
         {14, "Color", true, Match::Command, Color_Click},
         {14, "Copy", true, Match::Command, Copy_Click},
         {14, "Delete", true, Match::Command, Delete_Click},
@@ -64,6 +66,7 @@ const std::vector<ClickRow>& ClickTable() {
         {19, "Rotate", true, Match::Command, Rotate_Click},
         {19, "Scale", true, Match::Command, Scale_Click},
         {20, "", false, Match::WindowSelect, WindowSelect_Click},
+        {21, "What", false, Match::Command, What_Click},
         {22, "", false, Match::Middle, MiddleClick},
     };
     return rows;

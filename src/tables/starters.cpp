@@ -57,7 +57,7 @@ const std::vector<StarterRow>& Starters() {
         {"CopyToCB", 0, nullptr, "Copy to clipboard: Select objects.", kStartNoReset | kStartLater, nullptr},
         {"CutToCB", 0, nullptr, "Cut to clipboard: Select objects.", kStartNoReset | kStartLater, nullptr},
         {"Delete", 0, nullptr, "Delete: Select Object(s). Shift-Click for moar. Ctrl-Click to Deselect.", kStartPlain, ClearPicks},
-        {"Change", 0, nullptr, "Select Dial/Meter, Line, Shape, or Text to be edited.", kStartNoReset | kStartLater, nullptr},
+        {"Change", 0, nullptr, "Select Dial/Meter, Line, Shape, or Text to be edited.", kStartNoReset, nullptr},
         {"Flip", 0, nullptr, "Flip: Select Object(s).", kStartPlain, ClearPicks},
         {"Lock", 0, nullptr, "Lock:  Select Object(s).", kStartPlain, ClearPicks},
         {"Mirror", 0, nullptr, "Mirror: Select Object(s).", kStartPlain, ClearPicks},
@@ -71,7 +71,7 @@ const std::vector<StarterRow>& Starters() {
         {"Limits", 1500, LimitsDefault, "Limits: Lower Left Corner (X,Y)", kStartPlain, LimitsStep},
         {"Pan", 0, nullptr, "Pan.  Left click first point.  Right click second point.  You're moving the picture.", kStartPlain, nullptr},
         {"Snap", 2000, SnapDefault, "Snap Step, Single number or X,Y", kStartPlain, nullptr},
-        {"What", 0, nullptr, "What is it:  Select one object.", kStartNoReset | kStartLater, nullptr},
+        {"What", 0, nullptr, "What is it:  Select one object.", kStartNoReset, nullptr},
         // Settings
         {"Hidden", 2000, HiddenDefault, "Hidden line: Dash,Gap", kStartAlways | kStartNoReset, nullptr},
         {"PlotSc", 1000, PlotScaleDefault, "Enter new Plot Scale Factor.", kStartAlways, nullptr},
