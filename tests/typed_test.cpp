@@ -244,7 +244,7 @@ TEST_F(TypedTest, AlwaysStartersCancelOrKeepTheRunningCommand) {
 }
 
 TEST_F(TypedTest, CommandsOfLaterPartsDoNothingYet) {
-    for (const char* c : {"CopyToCB", "ArrayPol"}) {
+    for (const char* c : {"AnimR", "ArrayPol"}) {
         t.fake.texts.clear();
         RunStarter(app(), c);
         MenuClick(app(), c);

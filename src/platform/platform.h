@@ -90,6 +90,9 @@ public:
     virtual void ShowControl(const std::string& name, const ControlBox& box) = 0;
 
     virtual void ClipboardClear() = 0;
+    // The system clipboard as plain text.
+    virtual void ClipboardSetText(const std::string& text) { (void)text; }
+    virtual std::string ClipboardText() { return ""; }
     // Ends the run after the current event.
     virtual void Quit() = 0;
 };

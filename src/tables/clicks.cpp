@@ -17,6 +17,7 @@
 #include "commands/viewmenu.h"
 #include "dial/designer.h"
 #include "editing/change.h"
+#include "editing/clipboard.h"
 #include "editing/editcmds.h"
 #include "editing/selection.h"
 #include "tables/starters.h"
@@ -56,12 +57,15 @@ const std::vector<ClickRow>& ClickTable() {
         {13, "Change", false, Match::Command, Change_Click},
         {14, "Color", true, Match::Command, Color_Click},
         {14, "Copy", true, Match::Command, Copy_Click},
+        {14, "CopyToCB", true, Match::Command, CopyToCB_Click},
+        {14, "CutToCB", true, Match::Command, CutToCB_Click},
         {14, "Delete", true, Match::Command, Delete_Click},
         {14, "Flip", true, Match::Command, Flip_Click},
         {15, "Insert", false, Match::Command, Insert_Click},
         {16, "Lock", true, Match::Command, Lock_Click},
         {16, "Mirror", true, Match::Command, Mirror_Click},
         {16, "Move", true, Match::Command, Move_Click},
+        {17, "PasteFromCB", false, Match::Command, PasteFromCB_Click},
         {18, "Pan", false, Match::Command, Pan_Click},
         {19, "Rotate", true, Match::Command, Rotate_Click},
         {19, "Scale", true, Match::Command, Scale_Click},

@@ -54,15 +54,15 @@ const std::vector<StarterRow>& Starters() {
         // Edit
         {"Color", 0, nullptr, "Color: Select Object(s). Shift-Click for moar. Ctrl-Click to Deselect.", kStartPlain, ClearPicks},
         {"Copy", 0, nullptr, "Copy:  Select Object(s). Shift-Click for moar. Ctrl-Click to Deselect.       ", kStartPlain, ClearPicks},
-        {"CopyToCB", 0, nullptr, "Copy to clipboard: Select objects.", kStartNoReset | kStartLater, nullptr},
-        {"CutToCB", 0, nullptr, "Cut to clipboard: Select objects.", kStartNoReset | kStartLater, nullptr},
+        {"CopyToCB", 0, nullptr, "Copy to clipboard: Select objects.", kStartNoReset, nullptr},
+        {"CutToCB", 0, nullptr, "Cut to clipboard: Select objects.", kStartNoReset, nullptr},
         {"Delete", 0, nullptr, "Delete: Select Object(s). Shift-Click for moar. Ctrl-Click to Deselect.", kStartPlain, ClearPicks},
         {"Change", 0, nullptr, "Select Dial/Meter, Line, Shape, or Text to be edited.", kStartNoReset, nullptr},
         {"Flip", 0, nullptr, "Flip: Select Object(s).", kStartPlain, ClearPicks},
         {"Lock", 0, nullptr, "Lock:  Select Object(s).", kStartPlain, ClearPicks},
         {"Mirror", 0, nullptr, "Mirror: Select Object(s).", kStartPlain, ClearPicks},
         {"Move", 0, nullptr, "Move:  Select Object(s). Shift-Click for moar. Ctrl-Click to Deselect.   ", kStartPlain, ClearPicks},
-        {"PasteFromCB", 0, nullptr, "Paste: Left-click the Destination Point.", kStartNoReset | kStartLater, nullptr},
+        {"PasteFromCB", 0, nullptr, "Paste: Left-click the Destination Point.", kStartNoReset, nullptr},
         {"Rotate", 0, nullptr, "Rotate:  Select Object(s). Shift-Click for moar. Ctrl-Click to Deselect.      ", kStartPlain, ClearPicks},
         {"Scale", 0, nullptr, "Scale:  Select Object(s). Shift-Click for moar. Ctrl-Click to Deselect.      ", kStartPlain, ClearPicks},
         // View

@@ -20,7 +20,8 @@ const UndoRow kRows[] = {
     {"Shape", Undo_RemoveNewest},  {"Text", Undo_Text},         {"Color", Undo_Color},
     {"Copy", Undo_Copy},           {"Delete", Undo_Delete},     {"Move", Undo_Move},
     {"Flip", Undo_Flip},           {"Mirror", Undo_Mirror},     {"Rotate", Undo_Rotate},
-    {"Scale", Undo_Scale},         {"Unlock", Undo_Unlock},
+    {"Scale", Undo_Scale},         {"Unlock", Undo_Unlock},     {"CutToCB", Undo_Delete},
+    {"PasteFromCB", Undo_Copy},
 };
 
 }  // namespace

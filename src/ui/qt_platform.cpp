@@ -200,4 +200,8 @@ void QtPlatform::FocusDialog(DialogId id, const std::string& control) {
 
 void QtPlatform::ClipboardClear() { QApplication::clipboard()->clear(); }
 
+void QtPlatform::ClipboardSetText(const std::string& text) { QApplication::clipboard()->setText(Q(text)); }
+
+std::string QtPlatform::ClipboardText() { return S(QApplication::clipboard()->text()); }
+
 void QtPlatform::Quit() { main_.RequestQuit(); }

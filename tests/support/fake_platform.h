@@ -61,7 +61,12 @@ public:
     void ShowDialog(DialogId id, bool visible) override { dialogVisible[id] = visible; dialogLog.push_back({id, visible}); }
     void SyncDialog(DialogId id) override { ++syncs[id]; }
     void FocusDialog(DialogId id, const std::string& control) override { dialogFocus[id] = control; }
-    void ClipboardClear() override { ++clipboardClears; }
+    void ClipboardClear() override {
+        ++clipboardClears;
+        clipboard.clear();
+    }
+    void ClipboardSetText(const std::string& text) override { clipboard = text; }
+    std::string ClipboardText() override { return clipboard; }
     void Quit() override { quit = true; }
     // Pictures come from `pictures`, by path.
     bool LoadPicture(const std::string& path, int& w, int& h, std::vector<uint32_t>& px) override;
@@ -90,6 +95,7 @@ public:
     std::map<DialogId, int> syncs;
     std::map<DialogId, std::string> dialogFocus;
     int clipboardClears = 0;
+    std::string clipboard;                    // the system clipboard's text
     bool quit = false;
     struct Picture {
         int width = 0, height = 0;
