@@ -29,7 +29,7 @@ bench: configure
 	@for b in $(BUILD)/bin/bench_*; do $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
 
 fuzz: configure
-	cmake --build $(BUILD) -j$(JOBS) --target fuzz_reader fuzz_shapes
+	cmake --build $(BUILD) -j$(JOBS) --target fuzz_reader fuzz_shapes fuzz_paste
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
