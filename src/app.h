@@ -10,6 +10,7 @@
 #include "commands/registers.h"
 #include "commands/shell.h"
 #include "dial/designer.h"
+#include "editing/arrays.h"
 #include "editing/selection.h"
 #include "editing/transform.h"
 #include "help/help.h"
@@ -37,6 +38,7 @@ struct App {
     DimensionState dim;      // the Dimension command's points and choices
     Selection sel;           // selection list
     Transforms xform;        // the values of the transforms (rotation angle)
+    Arrays arrays;           // the polar array's count and angle
     Shell shell;             // caption parts
     FileDialogs dlg;         // the open and Save As panels
     DefaultsPanel zarnic2;   // the Default Settings page

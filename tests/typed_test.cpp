@@ -244,7 +244,7 @@ TEST_F(TypedTest, AlwaysStartersCancelOrKeepTheRunningCommand) {
 }
 
 TEST_F(TypedTest, CommandsOfLaterPartsDoNothingYet) {
-    for (const char* c : {"AnimR", "ArrayPol"}) {
+    for (const char* c : {"AnimR", "ArrayRec"}) {
         t.fake.texts.clear();
         RunStarter(app(), c);
         MenuClick(app(), c);

@@ -12,6 +12,7 @@
 #include "commands/draw.h"
 #include "commands/typed.h"
 #include "commands/viewmenu.h"
+#include "editing/arrays.h"
 #include "editing/change.h"
 #include "editing/editcmds.h"
 #include "model/numbers.h"
@@ -27,6 +28,7 @@ const std::vector<AnswerRow>& AnswerTable() {
     static const std::vector<AnswerRow> rows = {
         {"Arc", Arc_Answer},
         {"Arc2", Arc_Answer},
+        {"ArrayPol", ArrayPol_Answer},
         {"Change", Change_Answer},
         {"Circle", Circle_Answer},
         {"Color", Color_Answer},

@@ -16,6 +16,7 @@
 #include "commands/registers.h"
 #include "commands/viewmenu.h"
 #include "dial/designer.h"
+#include "editing/arrays.h"
 #include "editing/change.h"
 #include "editing/clipboard.h"
 #include "editing/editcmds.h"
@@ -48,6 +49,7 @@ const std::vector<ClickRow>& ClickTable() {
         {2, "Arc", false, Match::Command, Arc_Click},
         {3, "Arc2", false, Match::Command, Arc2_Click},
         {4, "Arc3", false, Match::Command, Arc3_Click},
+        {5, "ArrayPol", true, Match::Command, ArrayPol_Click},
         {7, "Circle", false, Match::Command, Circle_Click},
         {8, "Dial", false, Match::Command, Dial_Click},
         {9, "Dimension", false, Match::Command, Dimension_Click},

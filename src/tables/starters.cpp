@@ -42,7 +42,7 @@ const std::vector<StarterRow>& Starters() {
         {"Arc", 0, nullptr, "Arc:  Left click CENTER point.", kStartPlain, nullptr},
         {"Arc2", 0, nullptr, "Arc:  Left click START point.", kStartPlain, nullptr},
         {"Arc3", 0, nullptr, "Arc:  Left click START point.", kStartPlain, nullptr},
-        {"ArrayPol", 0, nullptr, "Array, Polar: Select an object.", kStartNoReset | kStartLater, nullptr},
+        {"ArrayPol", 0, nullptr, "Array, Polar: Select an object.", kStartNoReset, nullptr},
         {"ArrayRec", 0, nullptr, "Array, Rectangular: Select an object.", kStartNoReset | kStartLater, nullptr},
         {"Circle", 1000, nullptr, "Circle:  Left click center.  Right click radius, or type DIAMETER.", kStartPlain, nullptr},
         {"Dimension", 0, nullptr, "Dimension:  Left Click the two points to be dimensioned.", kStartPlain, Dimension_Start},

@@ -5,6 +5,7 @@
 
 #include "app.h"
 #include "commands/registers.h"
+#include "editing/arrays.h"
 #include "editing/undo.h"
 
 namespace {
@@ -21,7 +22,7 @@ const UndoRow kRows[] = {
     {"Copy", Undo_Copy},           {"Delete", Undo_Delete},     {"Move", Undo_Move},
     {"Flip", Undo_Flip},           {"Mirror", Undo_Mirror},     {"Rotate", Undo_Rotate},
     {"Scale", Undo_Scale},         {"Unlock", Undo_Unlock},     {"CutToCB", Undo_Delete},
-    {"PasteFromCB", Undo_Copy},
+    {"PasteFromCB", Undo_Copy},    {"ArrayPol", Undo_Array},
 };
 
 }  // namespace

@@ -1,0 +1,129 @@
+// The polar array: the Part's angle cases, the copies' slot order with two
+// picked objects, the refused count, the full table and Undo.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "commands/pointer.h"
+#include "commands/registers.h"
+#include "fake_platform.h"
+#include "model/messages.h"
+#include "tables/answers.h"
+#include "tables/clicks.h"
+#include "tables/menu.h"
+#include "tables/starters.h"
+#include "view/view.h"
+
+namespace {
+
+constexpr double kTol = 1e-9;
+
+class ArraysTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        t.Start(dir.path());
+        FitViewToLimits(app());
+    }
+    App& app() { return *t.app; }
+    Drawing& d() { return t.app->dwg; }
+    void Click(double x, double y, int shift = 0) {
+        Form_MouseDown(app(), kButtonLeft, shift, static_cast<float>(ToScreenX(app(), x)),
+                       static_cast<float>(ToScreenY(app(), y)));
+    }
+    void Type(const std::string& s) {
+        t.fake.inputText = s;
+        Text2_LostFocus(app());
+    }
+    int Circle(double x, double y) {
+        int s = d().ObjNext++;
+        d().ObjType[s] = "Circle";
+        d().ObjX[s] = x, d().ObjY[s] = y, d().ObjSize[s] = 0.2;
+        d().ObjColor[s] = 1;
+        d().ObjXScale[s] = d().ObjYScale[s] = 1;
+        return s;
+    }
+    // A polar array of the circle at (2, 0) about the origin.
+    void Polar(const char* count, const char* angle) {
+        RunStarter(app(), "ArrayPol");
+        EXPECT_EQ(app().cmd.PromptText, "Array, Polar: Select an object.");
+        Click(2.2, 0);
+        EXPECT_EQ(app().cmd.PromptText, "Array, Polar:  Shift-clk more or L-Clk Center Point.");
+        Click(0, 0);
+        EXPECT_EQ(app().cmd.PromptText, "Array, Polar: Number of objects in array.");
+        EXPECT_EQ(t.fake.inputText, "2");
+        Type(count);
+        EXPECT_EQ(app().cmd.PromptText, "Array, Polar: Angle of array.");
+        EXPECT_EQ(t.fake.inputText, "180");
+        Type(angle);
+    }
+    void ExpectAt(int s, double degrees) {
+        const double a = degrees * d().PI / 180;
+        EXPECT_NEAR(d().ObjX[s], 2 * std::cos(a), kTol) << s;
+        EXPECT_NEAR(d().ObjY[s], 2 * std::sin(a), kTol) << s;
+    }
+    TempDir dir;
+    TestApp t;
+};
+
+}  // namespace
+
+TEST_F(ArraysTest, PolarArraysOfThePartsCasesAndTheirUndo) {
+    const int c = Circle(2, 0);
+    // 4 over 360: the last copy does not fall on the picked circle.
+    Polar("4", "360");
+    ASSERT_EQ(d().ObjNext, c + 4);
+    ExpectAt(c + 1, 90), ExpectAt(c + 2, 180), ExpectAt(c + 3, 270);
+    EXPECT_EQ(app().cmd.CurCommand, "None");
+    EXPECT_TRUE(d().DrawingChanged);
+    MenuClick(app(), "Undo");
+    EXPECT_EQ(d().ObjNext, c + 1);
+    // 4 over 180, and 2 over 90.
+    Polar("4", "180");
+    ExpectAt(c + 1, 60), ExpectAt(c + 2, 120), ExpectAt(c + 3, 180);
+    MenuClick(app(), "Undo");
+    Polar("2", "90");
+    ASSERT_EQ(d().ObjNext, c + 2);
+    ExpectAt(c + 1, 90);
+}
+
+TEST_F(ArraysTest, TwoObjectsCopyRoundByRoundAndACountBelowTwoIsRefused) {
+    const int a = Circle(2, 0);
+    const int b = Circle(3, 0);
+    RunStarter(app(), "ArrayPol");
+    Click(2.2, 0);
+    Click(3.2, 0, kShiftKey);
+    Click(0, 0);
+    Type("1");
+    EXPECT_EQ(t.fake.boxes.back().text, "A polar array needs at least 2 objects.\r\nEnter a number of 2 or more.");
+    EXPECT_EQ(app().cmd.CmdStep, "Elmts");
+    EXPECT_EQ(t.fake.inputText, "");
+    Type("3");
+    Type("180");
+    // Round 1 copies a and b; round 2 copies round 1's copies, the last first.
+    ASSERT_EQ(d().ObjNext, b + 5);
+    EXPECT_NEAR(d().ObjY[b + 1], 2, kTol);   // a at 90
+    EXPECT_NEAR(d().ObjY[b + 2], 3, kTol);   // b at 90
+    EXPECT_NEAR(d().ObjX[b + 3], -3, kTol);  // b at 180
+    EXPECT_NEAR(d().ObjX[b + 4], -2, kTol);  // a at 180
+    MenuClick(app(), "Undo");
+    EXPECT_EQ(d().ObjNext, b + 1);
+    EXPECT_EQ(d().ObjType[a], "Circle");
+}
+
+TEST_F(ArraysTest, AFullTableEndsTheArrayAndWhatWasMadeStaysUndoable) {
+    Circle(2, 0);
+    d().ObjNext = kMaxSlot - 1;  // the circle, then room for two copies
+    const int c = 1;
+    RunStarter(app(), "ArrayPol");
+    Click(2.2, 0);
+    Click(0, 0);
+    Type("6");
+    Type("360");
+    EXPECT_EQ(d().ObjNext, kMaxSlot + 1);
+    EXPECT_EQ(t.fake.boxes.back().text.substr(0, 20), "The drawing is full.");
+    ExpectAt(kMaxSlot - 1, 60);
+    ExpectAt(kMaxSlot, 120);
+    MenuClick(app(), "Undo");
+    EXPECT_EQ(d().ObjNext, kMaxSlot - 1);
+    EXPECT_EQ(d().ObjType[c], "Circle");
+}
