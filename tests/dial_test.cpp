@@ -100,6 +100,11 @@ TEST(DialLayout, MarksKindsAndNumbersOfTheDesignersCases) {
     }
     EXPECT_NEAR(marks[0].labelAngle, -kPi / 4 - kPi / 2 + kPi, kTol);
 
+    // Decimal places a damaged file or clipboard text can hold give empty labels.
+    DialValues odd = Scale(6, 0, 4, kPi / 2, 0);
+    odd[12] = 5e33;
+    for (const DialMark& m : DialLayout(odd, 0, 0, kPi)) EXPECT_EQ(m.label, "");
+
     // No marks, or too many, give an empty layout.
     EXPECT_TRUE(DialLayout(Scale(0, 0, 0, kPi, 0), 0, 0, kPi).empty());
     EXPECT_TRUE(DialLayout(Scale(1e6, 0, 4, kPi, 0), 0, 0, kPi).empty());

@@ -65,7 +65,9 @@ std::vector<DialMark> DialLayout(const DialValues& v, double cx, double cy, doub
             const double value = n > 1 ? v[11] - static_cast<double>(k) * (v[11] - v[10]) / static_cast<double>(n - 1)
                                        : v[11];
             m.numbered = true;
-            m.label = FormatDialNumber(value, static_cast<int>(std::nearbyint(std::isfinite(v[12]) ? v[12] : -1)));
+            // Decimals beyond the four FormatDialNumber knows give no text.
+            const int decimals = v[12] >= -1 && v[12] <= 4 ? static_cast<int>(std::nearbyint(v[12])) : -1;
+            m.label = FormatDialNumber(value, decimals);
             const double lr = r + side * (1.5 * v[13] + v[7]);
             m.lx = cx + lr * c, m.ly = cy + lr * s;
             m.labelAngle = Upright(m.angle - pi / 2 + v[2], pi);
