@@ -43,19 +43,25 @@ void ShowWhenIdle(App& app, const char* start, const char* end) {
     ShowHelpSection(app, start, end);
 }
 
-}  // namespace
-
-void ShowHelpSection(App& app, const std::string& startMarker, const std::string& endMarker) {
+// The button and the list over the drawing area, emptied, in a font size.
+void Open(App& app, double fontPoints) {
     Browser& b = app.browser;
-    // 1. The button and the list over the drawing area.
     Place(app);
     app.help.HelpClose.visible = true;
     app.help.HelpClose.caption = "Close";
     b.Help1.visible = true;
     b.help1Use = Help1Use::Help;
-    // 2. Emptied, in the size the area's width asks for.
     b.Help1.rows.clear();
-    b.Help1.fontPoints = std::floor(app.view.ViewWidth / 1500.0 + 0.5);
+    b.Help1.fontPoints = fontPoints;
+}
+
+}  // namespace
+
+void ShowHelpSection(App& app, const std::string& startMarker, const std::string& endMarker) {
+    Browser& b = app.browser;
+    // 1-2. The button and the list over the drawing area, emptied, in the
+    // size the area's width asks for.
+    Open(app, std::floor(app.view.ViewWidth / 1500.0 + 0.5));
     // 3-6. A blank row, the section with three blanks after every line, two blank rows.
     b.Help1.rows.push_back(" ");
     std::vector<std::string> lines;
@@ -88,14 +94,8 @@ void ShowHelpSection(App& app, const std::string& startMarker, const std::string
 }
 
 void ShowHelpRows(App& app, const std::vector<std::string>& rows, double fontPoints) {
-    Browser& b = app.browser;
-    Place(app);
-    app.help.HelpClose.visible = true;
-    app.help.HelpClose.caption = "Close";
-    b.Help1.visible = true;
-    b.help1Use = Help1Use::Help;
-    b.Help1.fontPoints = fontPoints;
-    b.Help1.rows = rows;
+    Open(app, fontPoints);
+    app.browser.Help1.rows = rows;
     Show(app);
 }
 
