@@ -24,15 +24,27 @@ e2e_display() {
   fail "no Xvfb display"
 }
 
-# Starts the program of folder $dir and waits for its window.
+# Starts the program of folder $dir and waits for its window. A program
+# that could not reach the display (seen once on a loaded machine) is
+# started again on a fresh display, when no other program uses this one.
 start() {
-  XDG_RUNTIME_DIR=$rt QT_QPA_PLATFORM=xcb "$dir/zarnic" >"$work/log" 2>&1 & apid=$!
-  WIN=""
-  for _ in $(seq 100); do
-    WIN=$(xdotool search --onlyvisible --pid "$apid" 2>/dev/null | head -n 1)
-    [ -n "$WIN" ] && break; sleep 0.1
+  local attempt
+  for attempt in 1 2; do
+    XDG_RUNTIME_DIR=$rt QT_QPA_PLATFORM=xcb "$dir/zarnic" >"$work/log" 2>&1 & apid=$!
+    WIN=""
+    for _ in $(seq 100); do
+      WIN=$(xdotool search --onlyvisible --pid "$apid" 2>/dev/null | head -n 1)
+      [ -n "$WIN" ] && break
+      kill -0 "$apid" 2>/dev/null || break
+      sleep 0.1
+    done
+    [ -n "$WIN" ] && break
+    [ "$attempt" = 1 ] && [ -z "${started_once:-}" ] && grep -q "could not connect to display" "$work/log" || break
+    kill "$xpid" 2>/dev/null; wait "$xpid" 2>/dev/null; xpid=""
+    e2e_display
   done
   [ -n "$WIN" ] || fail "no window (log: $(cat "$work/log"))"
+  started_once=1
   sleep 1
 }
 caption() { xdotool getwindowname "$WIN"; }
