@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "commands/pointer.h"
 #include "commands/registers.h"
+#include "editing/arrays.h"
 #include "fake_platform.h"
 #include "model/messages.h"
 #include "tables/answers.h"
@@ -126,4 +129,107 @@ TEST_F(ArraysTest, AFullTableEndsTheArrayAndWhatWasMadeStaysUndoable) {
     MenuClick(app(), "Undo");
     EXPECT_EQ(d().ObjNext, kMaxSlot - 1);
     EXPECT_EQ(d().ObjType[c], "Circle");
+}
+
+TEST_F(ArraysTest, RectangularArraysFromThePanelAndByThePointer) {
+    const int c = Circle(0, 0);
+    // The panel opens with its file's defaults (written when missing).
+    RunStarter(app(), "ArrayRec");
+    EXPECT_EQ(app().cmd.PromptText, "Array, Rectangular: Select an object.");
+    Click(0.2, 0);
+    EXPECT_EQ(app().cmd.PromptText, "Array, Rectangular:  Shift-clk more or Go To Parameters Window?");
+    EXPECT_EQ(t.fake.inputText, "Y");
+    Type("Y");
+    RectArrayPanel& p = app().arrays.Rect;
+    EXPECT_TRUE(p.Visible);
+    EXPECT_TRUE(t.fake.dialogVisible[DialogId::RectArray]);
+    EXPECT_EQ(t.fake.dialogFocus[DialogId::RectArray], "Text1:0");
+    EXPECT_EQ(app().cmd.PromptText, "Enter parameters in dialog box below.");
+    EXPECT_EQ(p.Text1[0], "2");
+    EXPECT_EQ(p.Text1[1], "3");
+    EXPECT_EQ(p.Text1[2], "2,2");
+    EXPECT_EQ(SplitCrLf(ReadAll(dir.file(kArrayRecFileName))),
+              (std::vector<std::string>{"2", "3", "2,2", "True", "False", "0"}));
+    // 2 rows x 3 columns at 2,2: five copies, column by column.
+    RectArrayOK_Click(app());
+    ASSERT_EQ(d().ObjNext, c + 6);
+    const double want[5][2] = {{0, 2}, {2, 0}, {2, 2}, {4, 0}, {4, 2}};
+    for (int k = 0; k < 5; ++k) {
+        EXPECT_NEAR(d().ObjX[c + 1 + k], want[k][0], kTol) << k;
+        EXPECT_NEAR(d().ObjY[c + 1 + k], want[k][1], kTol) << k;
+    }
+    EXPECT_FALSE(p.Visible);
+    EXPECT_EQ(app().cmd.CurCommand, "None");
+    MenuClick(app(), "Undo");
+    EXPECT_EQ(d().ObjNext, c + 1);
+
+    // "Total Array" 10,4 with 3 columns and 2 rows: cells 5 by 4; one row
+    // and "3": copies 3 apart in x; spacing that stacks copies is refused.
+    struct Case {
+        const char* rows;
+        const char* cols;
+        const char* spacing;
+        bool total;
+        double lastX, lastY;
+    };
+    for (Case k : {Case{"2", "3", "10,4", true, 10, 4}, Case{"1", "3", "3", false, 6, 0}}) {
+        RunStarter(app(), "ArrayRec");
+        Click(0.2, 0);
+        Type("y");
+        p.Text1 = {k.rows, k.cols, k.spacing};
+        p.CellSpacing = !k.total;
+        RectArrayOK_Click(app());
+        EXPECT_NEAR(d().ObjX[d().ObjNext - 1], k.lastX, kTol) << k.spacing;
+        EXPECT_NEAR(d().ObjY[d().ObjNext - 1], k.lastY, kTol) << k.spacing;
+        MenuClick(app(), "Undo");
+        EXPECT_EQ(d().ObjNext, c + 1);
+    }
+    RunStarter(app(), "ArrayRec");
+    Click(0.2, 0);
+    Type("Y");
+    p.Text1 = {"2", "2", "0,3"};
+    p.CellSpacing = true;
+    RectArrayOK_Click(app());
+    EXPECT_EQ(t.fake.boxes.back().text, "This will result in all elements being\r\nplaced on top of the root element.");
+    EXPECT_TRUE(p.Visible);
+    EXPECT_EQ(d().ObjNext, c + 1);
+    // A spacing without a comma for rows and columns asks again.
+    p.Text1 = {"2", "2", "3"};
+    RectArrayOK_Click(app());
+    EXPECT_EQ(t.fake.dialogFocus[DialogId::RectArray], "Text1:2");
+    EXPECT_EQ(d().ObjNext, c + 1);
+
+    // By the pointer: the start and end points give the cell.
+    p.Text1 = {"2", "2", "1,1"};
+    p.UseMouse = true;
+    RectArrayOK_Click(app());
+    EXPECT_FALSE(p.Visible);
+    EXPECT_EQ(app().cmd.PromptText, "Left-Click Startpoint, Right-Click Endpoint.");
+    Click(1, 1);
+    Form_MouseDown(app(), kButtonRight, 0, static_cast<float>(ToScreenX(app(), 2.5)),
+                   static_cast<float>(ToScreenY(app(), 3)));
+    ASSERT_EQ(d().ObjNext, c + 4);
+    EXPECT_NEAR(d().ObjX[c + 3], 1.5, kTol);
+    EXPECT_NEAR(d().ObjY[c + 3], 2, kTol);
+    // The panel's answer N cancels; the starter clears the mouse box.
+    RunStarter(app(), "ArrayRec");
+    EXPECT_FALSE(p.UseMouse);
+    Click(0.2, 0);
+    Type("n");
+    EXPECT_EQ(app().cmd.CurCommand, "None");
+    EXPECT_FALSE(p.Visible);
+}
+
+TEST_F(ArraysTest, UndoOfAFourByThreeArrayOfTwoObjects) {
+    const int a = Circle(0, 0);
+    Circle(0.5, 0);
+    RunStarter(app(), "ArrayRec");
+    Click(0.2, 0);
+    Click(0.7, 0, kShiftKey);
+    Type("Y");
+    app().arrays.Rect.Text1 = {"4", "3", "1,1"};
+    RectArrayOK_Click(app());
+    EXPECT_EQ(d().ObjNext, a + 2 + 22);
+    MenuClick(app(), "Undo");
+    EXPECT_EQ(d().ObjNext, a + 2);
 }

@@ -16,6 +16,7 @@
 #include "commands/registers.h"
 #include "commands/viewmenu.h"
 #include "dial/designer.h"
+#include "editing/arrays.h"
 #include "editing/change.h"
 #include "help/help.h"
 #include "model/dwgfile.h"
@@ -103,6 +104,7 @@ void Form_Load(App& app, const std::string& programFolder, double widthTw, doubl
     InstallHelpOverlay(app);
     InstallDialOverlay(app);
     InstallWhatOverlay(app);
+    InstallRectArrayOverlay(app);
     // 1. The drawing area is measured once; the dialogs exist hidden.
     MeasureView(app, widthTw, heightTw);
     // 2. The data folder; nothing to undo yet.

@@ -6,6 +6,8 @@
 #include "editing/arrays.h"
 
 #include <cmath>
+#include <cstdio>
+#include <vector>
 
 #include "app.h"
 #include "commands/pointer.h"
@@ -13,6 +15,8 @@
 #include "commands/typed.h"
 #include "editing/selection.h"
 #include "editing/transform.h"
+#include "model/numbers.h"
+#include "model/textfile.h"
 #include "view/view.h"
 
 namespace {
@@ -91,4 +95,191 @@ void Undo_Array(App& app) {
     }
     app.arrays.ArrayMade = 0;
     d.DrawingChanged = true;
+}
+
+// ---- the rectangular array ----------------------------------------------------------------
+
+namespace {
+
+const char* const kPromptRecMore = "Array, Rectangular:  Shift-clk more or Go To Parameters Window?";
+const char* const kPromptRecPanel = "Enter parameters in dialog box below.";
+const char* const kPromptRecMouse = "Left-Click Startpoint, Right-Click Endpoint.";
+const char* const kMsgStacked = "This will result in all elements being\r\nplaced on top of the root element.";
+const char* const kRecDefaults[6] = {"2", "3", "2,2", "True", "False", "0"};
+
+std::string RecPath(const App& app) { return app.set.DataFolder + kArrayRecFileName; }
+
+void SaveRecPanel(App& app) {
+    const RectArrayPanel& p = app.arrays.Rect;
+    const std::string text = p.Text1[0] + "\r\n" + p.Text1[1] + "\r\n" + p.Text1[2] + "\r\n" +
+                             (p.CellSpacing ? "True" : "False") + "\r\n" + (p.CellSpacing ? "False" : "True") +
+                             "\r\n" + (p.UseMouse ? "1" : "0") + "\r\n";
+    if (std::FILE* f = std::fopen(RecPath(app).c_str(), "wb")) {
+        std::fwrite(text.data(), 1, text.size(), f);
+        std::fclose(f);
+    }
+}
+
+// ArrayRec_Data_Load: the panel from its file, written with its defaults first when missing.
+void LoadRecPanel(App& app) {
+    RectArrayPanel& p = app.arrays.Rect;
+    std::vector<std::string> lines;
+    if (!LoadTextLines(RecPath(app), lines) || lines.size() < 6) {
+        lines.assign(kRecDefaults, kRecDefaults + 6);
+        const bool mouse = p.UseMouse;
+        p.Text1 = {lines[0], lines[1], lines[2]};
+        p.CellSpacing = true;
+        p.UseMouse = false;
+        SaveRecPanel(app);
+        p.UseMouse = mouse;
+        return;
+    }
+    p.Text1 = {lines[0], lines[1], lines[2]};
+    p.CellSpacing = lines[3] == "True" || lines[4] != "True";
+}
+
+int WholeOf(const std::string& text) {
+    const double n = std::nearbyint(LeadingNumber(text));
+    return n < 0 ? 0 : n > kMaxSlot ? kMaxSlot : static_cast<int>(n);
+}
+
+void FocusRows(App& app) {
+    app.arrays.Rect.Focus = "Text1:0";
+    app.ui.SyncDialog(DialogId::RectArray);
+    app.ui.FocusDialog(DialogId::RectArray, "Text1:0");
+}
+
+void HideRecPanel(App& app) {
+    app.arrays.Rect.Visible = false;
+    app.ui.ShowDialog(DialogId::RectArray, false);
+}
+
+// Spacings from a total size: divided among the gaps; 0 for a single row or column.
+void TotalToCells(Arrays& ar) {
+    ar.ArraySpacingX = ar.ArrayCols > 1 ? ar.ArraySpacingX / (ar.ArrayCols - 1) : 0;
+    ar.ArraySpacingY = ar.ArrayRows > 1 ? ar.ArraySpacingY / (ar.ArrayRows - 1) : 0;
+}
+
+void Finish(App& app) {
+    Arrays& ar = app.arrays;
+    RectArray(app, ar.ArrayRows, ar.ArrayCols, ar.ArraySpacingX, ar.ArraySpacingY);
+    CancelCommand(app, 1);
+    app.dwg.DrawingChanged = true;
+}
+
+}  // namespace
+
+void RectArray(App& app, int rows, int cols, double sx, double sy) {
+    Drawing& d = app.dwg;
+    const int firstFree = d.ObjNext;
+    bool full = false;
+    for (int c = 0; c < cols && !full; ++c)
+        for (int r = 0; r < rows && !full; ++r) {
+            if (c == 0 && r == 0) continue;
+            const int wanted = app.sel.SelCount;
+            full = CopySelected(app, {0, 0}, {c * sx, r * sy}) < wanted;
+        }
+    app.arrays.ArrayMade = d.ObjNext - firstFree;
+}
+
+void ArrayRec_Start(App& app) { app.arrays.Rect.UseMouse = false; }
+
+void ArrayRec_Click(App& app, int button, int shift, float x, float y) {
+    Registers& c = app.cmd;
+    Arrays& ar = app.arrays;
+    if (c.CmdStep == "Mouse") {
+        // The dimensions by the pointer: a start point, then an end point.
+        if (button == kButtonLeft && c.ClickCount == 0) {
+            SnapToDrawing(app, x, y, c.Pt1.x, c.Pt1.y);
+            c.Pt2 = c.Pt1;
+            c.RubberBandOn = true;
+            c.ClickCount += 1;
+        } else if (button == kButtonRight && c.ClickCount >= 1) {
+            SnapToDrawing(app, x, y, c.Pt2.x, c.Pt2.y);
+            ar.ArraySpacingX = c.Pt2.x - c.Pt1.x;
+            ar.ArraySpacingY = c.Pt2.y - c.Pt1.y;
+            if (!ar.Rect.CellSpacing) TotalToCells(ar);
+            Finish(app);
+        }
+        return;
+    }
+    if (button != kButtonLeft) return;
+    const bool plain = (shift & (kShiftKey | kCtrlKey)) == 0;
+    if (!app.sel.SelActive) {
+        PickObject(app, x, y, button, shift);
+        InputPrompt(app, 400, "Y", kPromptRecMore);
+    } else if (!plain) {
+        c.RubberBandOn = false;
+        PickObject(app, x, y, button, shift);
+    }
+}
+
+void ArrayRec_Answer(App& app, const TypedAnswer& a) {
+    if (app.cmd.CmdStep == "Mouse") return;
+    if (UpperText(a.text) == "N") {
+        CancelCommand(app, 1);
+        return;
+    }
+    RectArrayPanel& p = app.arrays.Rect;
+    p.CellSpacing = true;
+    LoadRecPanel(app);
+    p.Visible = true;
+    app.ui.ShowDialog(DialogId::RectArray, true);
+    FocusRows(app);
+    InputPrompt(app, 0, "", kPromptRecPanel);
+}
+
+void RectArrayOK_Click(App& app) {
+    Arrays& ar = app.arrays;
+    RectArrayPanel& p = ar.Rect;
+    ar.ArrayRows = WholeOf(p.Text1[0]);
+    ar.ArrayCols = WholeOf(p.Text1[1]);
+    if (p.UseMouse) {
+        HideRecPanel(app);
+        app.cmd.ClickCount = 0;
+        app.cmd.CmdStep = "Mouse";
+        InputPrompt(app, 0, "", kPromptRecMouse);
+        SaveRecPanel(app);
+        return;
+    }
+    // The X,Y text; without a comma one row takes it as X, one column as Y.
+    const std::string& t = p.Text1[2];
+    const size_t comma = t.find(',');
+    std::string xs, ys;
+    if (comma != std::string::npos) {
+        xs = t.substr(0, comma), ys = t.substr(comma + 1);
+    } else if (ar.ArrayRows == 1) {
+        xs = t, ys = "0";
+    } else if (ar.ArrayCols == 1) {
+        xs = "0", ys = t;
+    } else {
+        p.Focus = "Text1:2";
+        app.ui.FocusDialog(DialogId::RectArray, p.Focus);
+        return;
+    }
+    double sx = 0, sy = 0;
+    if (!ParseNumber(xs, sx) || !ParseNumber(ys, sy) || !std::isfinite(sx) || !std::isfinite(sy)) {
+        p.Focus = "Text1:2";
+        app.ui.FocusDialog(DialogId::RectArray, p.Focus);
+        return;
+    }
+    ar.ArraySpacingX = sx, ar.ArraySpacingY = sy;
+    if (!p.CellSpacing) TotalToCells(ar);
+    if ((ar.ArraySpacingX == 0 && ar.ArrayCols >= 2) || (ar.ArraySpacingY == 0 && ar.ArrayRows >= 2)) {
+        app.ui.MsgBox(kMsgStacked, MsgButtons::OK, MsgIcon::None, "");
+        FocusRows(app);
+        return;
+    }
+    SaveRecPanel(app);
+    HideRecPanel(app);
+    Finish(app);
+}
+
+void RectArrayCancel_Click(App& app) {
+    HideRecPanel(app);
+    CancelCommand(app, 1);
+}
+
+void InstallRectArrayOverlay(App& app) {
+    AddOverlay(app, {"RectArrayPanel", "ArrayRec", [](const App& a) { return a.arrays.Rect.Visible; }, HideRecPanel});
 }

@@ -16,7 +16,7 @@ enum class MsgAnswer { OK, Yes, No, Cancel };
 // The program's own dialog windows. Their control values live in plain
 // panel structs of the core (commands/filedialogs.h, commands/defaults_dialog.h);
 // the window copies them to its widgets whenever it is shown or synced.
-enum class DialogId { OpenF, SaveAs, Zarnic2, Dial };
+enum class DialogId { OpenF, SaveAs, Zarnic2, Dial, RectArray };
 
 // A control laid over the drawing area: a list box of text rows (ShapeList,
 // Help1) or a button (ShapeClose). The core keeps its values; the window

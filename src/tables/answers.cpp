@@ -29,6 +29,7 @@ const std::vector<AnswerRow>& AnswerTable() {
         {"Arc", Arc_Answer},
         {"Arc2", Arc_Answer},
         {"ArrayPol", ArrayPol_Answer},
+        {"ArrayRec", ArrayRec_Answer},
         {"Change", Change_Answer},
         {"Circle", Circle_Answer},
         {"Color", Color_Answer},

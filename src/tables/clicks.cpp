@@ -50,6 +50,7 @@ const std::vector<ClickRow>& ClickTable() {
         {3, "Arc2", false, Match::Command, Arc2_Click},
         {4, "Arc3", false, Match::Command, Arc3_Click},
         {5, "ArrayPol", true, Match::Command, ArrayPol_Click},
+        {6, "ArrayRec", true, Match::Command, ArrayRec_Click},
         {7, "Circle", false, Match::Command, Circle_Click},
         {8, "Dial", false, Match::Command, Dial_Click},
         {9, "Dimension", false, Match::Command, Dimension_Click},

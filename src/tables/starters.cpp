@@ -10,6 +10,7 @@
 #include "commands/dimension.h"
 #include "commands/draw.h"
 #include "commands/registers.h"
+#include "editing/arrays.h"
 #include "model/numbers.h"
 
 namespace {
@@ -43,7 +44,7 @@ const std::vector<StarterRow>& Starters() {
         {"Arc2", 0, nullptr, "Arc:  Left click START point.", kStartPlain, nullptr},
         {"Arc3", 0, nullptr, "Arc:  Left click START point.", kStartPlain, nullptr},
         {"ArrayPol", 0, nullptr, "Array, Polar: Select an object.", kStartNoReset, nullptr},
-        {"ArrayRec", 0, nullptr, "Array, Rectangular: Select an object.", kStartNoReset | kStartLater, nullptr},
+        {"ArrayRec", 0, nullptr, "Array, Rectangular: Select an object.", kStartNoReset, ArrayRec_Start},
         {"Circle", 1000, nullptr, "Circle:  Left click center.  Right click radius, or type DIAMETER.", kStartPlain, nullptr},
         {"Dimension", 0, nullptr, "Dimension:  Left Click the two points to be dimensioned.", kStartPlain, Dimension_Start},
         {"Line", 1600, nullptr, "Line: Left click point(s).  Right click end. U undo, C close.", kStartPlain, Line_Start},

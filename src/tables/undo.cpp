@@ -22,7 +22,7 @@ const UndoRow kRows[] = {
     {"Copy", Undo_Copy},           {"Delete", Undo_Delete},     {"Move", Undo_Move},
     {"Flip", Undo_Flip},           {"Mirror", Undo_Mirror},     {"Rotate", Undo_Rotate},
     {"Scale", Undo_Scale},         {"Unlock", Undo_Unlock},     {"CutToCB", Undo_Delete},
-    {"PasteFromCB", Undo_Copy},    {"ArrayPol", Undo_Array},
+    {"PasteFromCB", Undo_Copy},    {"ArrayPol", Undo_Array},    {"ArrayRec", Undo_Array},
 };
 
 }  // namespace

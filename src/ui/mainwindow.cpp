@@ -26,6 +26,7 @@
 #include "tables/menu.h"
 #include "ui/dialwindow.h"
 #include "ui/filewindows.h"
+#include "ui/rectarraywindow.h"
 #include "ui/zarnic2.h"
 #include "view/redraw.h"
 #include "view/view.h"
@@ -201,6 +202,7 @@ MainWindow::MainWindow(const std::string& dataFolder)
     platform_.SetDialog(DialogId::SaveAs, saveas_);
     platform_.SetDialog(DialogId::Zarnic2, zarnic2_);
     platform_.SetDialog(DialogId::Dial, new DialWindow(*app_, this));
+    platform_.SetDialog(DialogId::RectArray, new RectArrayWindow(*app_, this));
     // The window opens filling most of the screen, and never more than the
     // screen: a screen scaled to 200 % has half the logical pixels, and a
     // window taller than it would hide the bottom of every fit.

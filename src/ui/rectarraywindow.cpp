@@ -1,0 +1,97 @@
+// The rectangular array window: every rule is the core's (editing/arrays.h).
+#include "ui/rectarraywindow.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app.h"
+#include "editing/arrays.h"
+#include "ui/qt_platform.h"
+
+RectArrayWindow::RectArrayWindow(App& app, QWidget* parent) : PanelWindow(app, parent) {
+    setObjectName("RectArray");
+    setWindowTitle("Rectangular Array Parameters");
+    auto* outer = new QVBoxLayout(this);
+    auto* grid = new QGridLayout;
+    outer->addLayout(grid);
+    const char* labels[3] = {"Number of Rows", "Number of Columns", "Cell Spacing X,Y"};
+    for (int i = 0; i < 3; ++i) {
+        auto* label = new QLabel(labels[i], this);
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QString("Text1_%1").arg(i));
+        grid->addWidget(label, i, 0);
+        grid->addWidget(box, i, 1);
+        fields_[static_cast<size_t>(i)] = box;
+        if (i == 2) spacingLabel_ = label;
+    }
+    auto* frame = new QGroupBox("Dimensions", this);
+    auto* options = new QHBoxLayout(frame);
+    cell_ = new QRadioButton("Cell Spacing", frame);
+    total_ = new QRadioButton("Total Array", frame);
+    options->addWidget(cell_);
+    options->addWidget(total_);
+    outer->addWidget(frame);
+    mouse_ = new QCheckBox("Enter Dimensions Using Mouse", this);
+    outer->addWidget(mouse_);
+    // The options name the spacing field; the mouse box takes it out of use.
+    auto follow = [this] {
+        spacingLabel_->setText(cell_->isChecked() ? "Cell Spacing X,Y" : "Total Array X,Y");
+        spacingLabel_->setEnabled(!mouse_->isChecked());
+        fields_[2]->setEnabled(!mouse_->isChecked());
+    };
+    connect(cell_, &QRadioButton::toggled, this, follow);
+    connect(mouse_, &QCheckBox::toggled, this, follow);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    auto* ok = new QPushButton("OK", this);
+    auto* cancel = new QPushButton("Cancel", this);
+    ok->setAutoDefault(false);
+    cancel->setAutoDefault(false);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    outer->addLayout(buttons);
+    connect(ok, &QPushButton::clicked, this, [this] { Call([this] { RectArrayOK_Click(app_); }); });
+    connect(cancel, &QPushButton::clicked, this, [this] { Call([this] { RectArrayCancel_Click(app_); }); });
+}
+
+void RectArrayWindow::LoadFromPanel() {
+    const RectArrayPanel& p = app_.arrays.Rect;
+    for (int i = 0; i < 3; ++i) {
+        QSignalBlocker block(fields_[static_cast<size_t>(i)]);
+        fields_[static_cast<size_t>(i)]->setText(Q(p.Text1[static_cast<size_t>(i)]));
+    }
+    cell_->setChecked(p.CellSpacing);
+    total_->setChecked(!p.CellSpacing);
+    mouse_->setChecked(p.UseMouse);
+    spacingLabel_->setText(p.CellSpacing ? "Cell Spacing X,Y" : "Total Array X,Y");
+    spacingLabel_->setEnabled(!p.UseMouse);
+    fields_[2]->setEnabled(!p.UseMouse);
+}
+
+void RectArrayWindow::StoreToPanel() {
+    RectArrayPanel& p = app_.arrays.Rect;
+    for (int i = 0; i < 3; ++i) p.Text1[static_cast<size_t>(i)] = S(fields_[static_cast<size_t>(i)]->text());
+    p.CellSpacing = cell_->isChecked();
+    p.UseMouse = mouse_->isChecked();
+}
+
+void RectArrayWindow::FocusControl(const std::string& name) {
+    const std::string prefix = "Text1:";
+    if (name.compare(0, prefix.size(), prefix) != 0) return;
+    const int i = std::atoi(name.c_str() + prefix.size());
+    if (i < 0 || i > 2) return;
+    QLineEdit* box = fields_[static_cast<size_t>(i)];
+    box->setFocus();
+    box->selectAll();
+}
+
+void RectArrayWindow::reject() { Call([this] { RectArrayCancel_Click(app_); }); }
