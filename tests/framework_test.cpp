@@ -146,10 +146,11 @@ TEST_F(FrameworkTest, ArcPrefixWaitsForItsSecondKey) {
     Text1_KeyDown(app(), 'R', 0);
     EXPECT_FALSE(Smudged());
     Text1_KeyDown(app(), 'A', 0);
-    Smudge();
     Text1_KeyDown(app(), 'R', 0);
-    EXPECT_TRUE(Smudged());
+    EXPECT_EQ(c().CurCommand, "ArrayRec");
+    EXPECT_EQ(c().PromptText, "Array, Rectangular: Select an object.");
     EXPECT_EQ(c().ArcKeyPending, 0);
+    Text1_KeyDown(app(), 27, 0);
     // 1 without A does nothing but clear; L, T and D start their commands.
     Text1_KeyDown(app(), '1', 0);
     EXPECT_EQ(c().CurCommand, "None");
