@@ -13,6 +13,7 @@
 #include "model/messages.h"
 #include "tables/answers.h"
 #include "tables/clicks.h"
+#include "tables/keys.h"
 #include "tables/menu.h"
 #include "tables/starters.h"
 #include "view/view.h"
@@ -232,4 +233,71 @@ TEST_F(ArraysTest, UndoOfAFourByThreeArrayOfTwoObjects) {
     EXPECT_EQ(d().ObjNext, a + 2 + 22);
     MenuClick(app(), "Undo");
     EXPECT_EQ(d().ObjNext, a + 2);
+}
+
+TEST_F(ArraysTest, AnimationTurnsStepByStepStopsAndRestores) {
+    const int c = Circle(2, 0);
+    RunStarter(app(), "AnimR");
+    EXPECT_EQ(app().cmd.PromptText, "Animated Rotation: Select Object(s).");
+    Click(2.2, 0);
+    EXPECT_EQ(app().cmd.PromptText,
+              "Animated Rotation:  Shift-click to select more.  Or left click center point.        ");
+    Click(0, 0);
+    AnimPanel& p = app().arrays.Anim;
+    EXPECT_TRUE(p.Visible);
+    EXPECT_EQ(app().cmd.PromptText, "Animated Rotation:  Enter parameters in dialog box below.");
+    EXPECT_EQ(p.Text2[2], "0.0,0.0");  // the clicked centre, with the readout's decimals
+    EXPECT_EQ(t.fake.dialogFocus[DialogId::Anim], "Text2:0");
+    // Step 10 degrees every 0.05 s, stop at 90: nine ticks.
+    p.Text2 = {"10", "0.05", p.Text2[2], "90"};
+    AnimOK_Click(app());
+    EXPECT_FALSE(p.Visible);
+    EXPECT_EQ(t.fake.timerInterval, 50);
+    EXPECT_EQ(SplitCrLf(ReadAll(dir.file(kAnimationFileName))),
+              (std::vector<std::string>{"0", "10", "0.05", "0.0,0.0", "90"}));
+    for (int tick = 1; tick <= 8; ++tick) Timer1_Timer(app());
+    EXPECT_EQ(t.fake.timerInterval, 50);
+    ExpectAt(c, 80);
+    Timer1_Timer(app());
+    ExpectAt(c, 90);
+    EXPECT_EQ(t.fake.timerInterval, 0);
+    EXPECT_TRUE(t.fake.controls[kRestoreName].visible);
+    EXPECT_EQ(t.fake.controls[kRestoreName].caption, "Restore");
+    EXPECT_EQ(app().cmd.CurCommand, "");
+    RunStarter(app(), "Line");  // the starters wait until it is ended
+    EXPECT_EQ(app().cmd.CurCommand, "");
+    RestoreAngle_Click(app());
+    ExpectAt(c, 0);
+    EXPECT_FALSE(t.fake.controls[kRestoreName].visible);
+    EXPECT_EQ(app().cmd.CurCommand, "None");
+
+    // A negative step and a positive stop: the magnitudes decide.
+    RunStarter(app(), "AnimR");
+    Click(2.2, 0);
+    Click(0, 0);
+    EXPECT_EQ(p.Text2[0], "10");  // the file's values come back
+    p.Text2 = {"-45", "0.1", p.Text2[2], "90"};
+    AnimOK_Click(app());
+    Timer1_Timer(app());
+    Timer1_Timer(app());
+    ExpectAt(c, -90);
+    EXPECT_EQ(t.fake.timerInterval, 0);
+    // Escape leaves the objects where they are and takes the button away.
+    Text1_KeyDown(app(), 27, 0);
+    EXPECT_FALSE(t.fake.controls[kRestoreName].visible);
+    ExpectAt(c, -90);
+
+    // A zero step, and a typed centre without its comma, end the command.
+    for (bool override : {false, true}) {
+        RunStarter(app(), "AnimR");
+        Click(0, -2.2);
+        Click(0, 0);
+        p.Check3 = override;
+        p.Text2 = {override ? "10" : "0", "0.1", override ? "1 1" : p.Text2[2], "90"};
+        AnimOK_Click(app());
+        EXPECT_EQ(t.fake.boxes.back().text, override ? "X and Y values must be separated by a comma [,]"
+                                                     : "Angle Step, Time/Step, and Angle Stop, must all be non-zero.");
+        EXPECT_EQ(app().cmd.CurCommand, "None");
+        EXPECT_EQ(t.fake.timerInterval, 0);
+    }
 }

@@ -105,6 +105,7 @@ void Form_Load(App& app, const std::string& programFolder, double widthTw, doubl
     InstallDialOverlay(app);
     InstallWhatOverlay(app);
     InstallRectArrayOverlay(app);
+    InstallAnimOverlays(app);
     // 1. The drawing area is measured once; the dialogs exist hidden.
     MeasureView(app, widthTw, heightTw);
     // 2. The data folder; nothing to undo yet.

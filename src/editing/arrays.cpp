@@ -10,13 +10,16 @@
 #include <vector>
 
 #include "app.h"
+#include "commands/menu_ids.h"
 #include "commands/pointer.h"
 #include "commands/registers.h"
 #include "commands/typed.h"
 #include "editing/selection.h"
 #include "editing/transform.h"
+#include "editing/undo.h"
 #include "model/numbers.h"
 #include "model/textfile.h"
+#include "view/redraw.h"
 #include "view/view.h"
 
 namespace {
@@ -282,4 +285,172 @@ void RectArrayCancel_Click(App& app) {
 
 void InstallRectArrayOverlay(App& app) {
     AddOverlay(app, {"RectArrayPanel", "ArrayRec", [](const App& a) { return a.arrays.Rect.Visible; }, HideRecPanel});
+}
+
+// ---- the animated rotation ---------------------------------------------------------------
+
+namespace {
+
+const char* const kPromptAnimMore =
+    "Animated Rotation:  Shift-click to select more.  Or left click center point.        ";
+const char* const kPromptAnimPanel = "Animated Rotation:  Enter parameters in dialog box below.";
+const char* const kMsgComma = "X and Y values must be separated by a comma [,]";
+const char* const kMsgNonZero = "Angle Step, Time/Step, and Angle Stop, must all be non-zero.";
+
+std::string AnimPath(const App& app) { return app.set.DataFolder + kAnimationFileName; }
+
+std::string Trimmed(std::string t) {
+    while (!t.empty() && t[0] == ' ') t.erase(0, 1);
+    return t;
+}
+
+void HideAnimPanel(App& app) {
+    app.arrays.Anim.Visible = false;
+    app.ui.ShowDialog(DialogId::Anim, false);
+}
+
+void StopTimer(App& app) {
+    app.arrays.AnimRunning = false;
+    app.ui.TimerStop();
+}
+
+void HideRestore(App& app) {
+    app.arrays.Restore.visible = false;
+    app.ui.ShowControl(kRestoreName, app.arrays.Restore);
+}
+
+// "x,y" into a point; false without a comma.
+bool SplitPoint(const std::string& t, Point2& p) {
+    const size_t comma = t.find(',');
+    if (comma == std::string::npos) return false;
+    p.x = LeadingNumber(t.substr(0, comma));
+    p.y = LeadingNumber(t.substr(comma + 1));
+    return true;
+}
+
+void OpenAnimPanel(App& app) {
+    Arrays& ar = app.arrays;
+    AnimPanel& p = ar.Anim;
+    std::vector<std::string> lines;
+    if (LoadTextLines(AnimPath(app), lines) && lines.size() >= 5) {
+        p.Check3 = LeadingNumber(lines[0]) != 0;
+        for (int i = 0; i < 4; ++i) p.Text2[static_cast<size_t>(i)] = lines[static_cast<size_t>(i) + 1];
+        ar.AnimCenterOverride = lines[3];
+    }
+    if (!p.Check3) p.Text2[2] = ar.AnimCenterText;
+    p.Visible = true;
+    p.Focus = "Text2:0";
+    app.ui.ShowDialog(DialogId::Anim, true);
+    app.ui.FocusDialog(DialogId::Anim, p.Focus);
+}
+
+void SaveAnimPanel(App& app) {
+    const AnimPanel& p = app.arrays.Anim;
+    std::string text = std::string(p.Check3 ? "1" : "0") + "\r\n";
+    for (const std::string& f : p.Text2) text += f + "\r\n";
+    if (std::FILE* f = std::fopen(AnimPath(app).c_str(), "wb")) {
+        std::fwrite(text.data(), 1, text.size(), f);
+        std::fclose(f);
+    }
+}
+
+}  // namespace
+
+void AnimR_Click(App& app, int button, int shift, float x, float y) {
+    if (button != kButtonLeft) return;
+    Registers& c = app.cmd;
+    const bool plain = (shift & (kShiftKey | kCtrlKey)) == 0;
+    if (plain && app.sel.SelActive) {
+        if (c.ClickCount >= 1) return;  // the panel is up
+        SnapToDrawing(app, x, y, c.Pt1.x, c.Pt1.y);
+        app.arrays.AnimCenterText = Trimmed(FormatReadout(c.Pt1.x, app.view.ReadoutDecimalsX)) + "," +
+                                    Trimmed(FormatReadout(c.Pt1.y, app.view.ReadoutDecimalsY));
+        OpenAnimPanel(app);
+        InputPrompt(app, 0, "", kPromptAnimPanel);
+        c.ClickCount += 1;
+    } else if (!app.sel.SelActive) {
+        PickObject(app, x, y, button, shift);
+        InputPrompt(app, 0, "", kPromptAnimMore);
+    } else {
+        PickObject(app, x, y, button, shift);
+    }
+}
+
+void AnimOK_Click(App& app) {
+    Arrays& ar = app.arrays;
+    AnimPanel& p = ar.Anim;
+    app.cmd.RepeatCommand = app.cmd.CurCommand;
+    ar.AnimCenterOverride = p.Text2[2];
+    if (p.Check3 && !SplitPoint(p.Text2[2], app.cmd.Pt1)) {
+        app.ui.MsgBox(kMsgComma, MsgButtons::OK, MsgIcon::None, "");
+        HideAnimPanel(app);
+        CancelCommand(app, 1);
+        return;
+    }
+    const double pi = app.dwg.PI;
+    app.xform.RotateAngle = LeadingNumber(p.Text2[0]) * pi / 180;
+    const double ms = std::nearbyint(LeadingNumber(p.Text2[1]) * 1000);
+    ar.AnimStopAngle = LeadingNumber(p.Text2[3]) * pi / 180;
+    if (app.xform.RotateAngle == 0 || ms == 0 || ar.AnimStopAngle == 0) {
+        app.ui.MsgBox(kMsgNonZero, MsgButtons::OK, MsgIcon::None, "");
+        HideAnimPanel(app);
+        CancelCommand(app, 1);
+        return;
+    }
+    // A timer runs forwards at least every millisecond and at most every 32 s.
+    ar.AnimInterval = static_cast<int>(std::min(32767.0, std::max(1.0, std::fabs(ms))));
+    SaveAnimPanel(app);
+    ar.AnimTotal = 0;
+    ar.AnimRunning = true;
+    app.ui.TimerStart(ar.AnimInterval);
+    HideAnimPanel(app);
+}
+
+void AnimCancel_Click(App& app) {
+    HideAnimPanel(app);
+    CancelCommand(app, 1);
+}
+
+void Timer1_Timer(App& app) {
+    Arrays& ar = app.arrays;
+    if (!ar.AnimRunning) return;
+    ar.AnimTotal += app.xform.RotateAngle;
+    ScreenRedraw(app, 1);
+    RotateObject(app);
+    ScreenRedraw(app, 1);
+    if (std::fabs(ar.AnimTotal) < std::fabs(ar.AnimStopAngle) - 0.001) return;
+    StopTimer(app);
+    // "Restore" near the top left, in proportion to the view.
+    ar.Restore.left = 0.02 * app.view.ViewWidth;
+    ar.Restore.top = 0.06 * app.view.ViewHeight;
+    ar.Restore.width = 0.1 * app.view.ViewWidth;
+    ar.Restore.height = 0.04 * app.view.ViewHeight;
+    ar.Restore.caption = "Restore";
+    ar.Restore.visible = true;
+    app.ui.ShowControl(kRestoreName, ar.Restore);
+    // The undo step: the turn so far, on the turned objects.
+    app.dwg.UndoValue[0] = ar.AnimTotal;
+    app.cmd.UndoOp = "Rotate";
+    app.cmd.UndoCount = app.sel.SelCount;
+    app.ui.MenuSetEnabled(kMenuUndo, true);
+    // An empty register keeps the starters off until the command ends.
+    app.cmd.CurCommand = "";
+}
+
+void RestoreAngle_Click(App& app) {
+    Arrays& ar = app.arrays;
+    SplitPoint(ar.Anim.Check3 ? ar.AnimCenterOverride : ar.AnimCenterText, app.cmd.Pt1);
+    HideRestore(app);
+    // Undo turns the objects back by the whole turn and ends the command.
+    if (app.cmd.UndoOp == "Rotate") Undo_Rotate(app);
+    app.cmd.CurCommand = "None";
+    CancelCommand(app, 1);
+    app.cmd.UndoCount = 0;
+}
+
+void InstallAnimOverlays(App& app) {
+    AddOverlay(app, {"AnimPanel", "AnimR", [](const App& a) { return a.arrays.Anim.Visible; }, HideAnimPanel});
+    // Escape or another command stops a running animation where it is.
+    AddOverlay(app, {"AnimTimer", "", [](const App& a) { return a.arrays.AnimRunning; }, StopTimer});
+    AddOverlay(app, {kRestoreName, "", [](const App& a) { return a.arrays.Restore.visible; }, HideRestore});
 }

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/platform.h"
+
 struct App;
 struct TypedAnswer;
 
@@ -23,6 +25,17 @@ struct RectArrayPanel {
     std::string Focus;                    // control to focus on the next sync ("Text1:0")
 };
 
+inline constexpr const char* kAnimationFileName = "Zarnic_Animation.dat";
+inline constexpr const char* kRestoreName = "RestoreAngle";
+
+// The animated rotation's panel.
+struct AnimPanel {
+    bool Visible = false;                 // the panel is shown
+    std::array<std::string, 4> Text2{};   // angle step (degrees), time/step (seconds), centre "X,Y", stop angle (degrees)
+    bool Check3 = false;                  // "Override Center Point Mouse Click."
+    std::string Focus;                    // control to focus on the next sync ("Text2:0")
+};
+
 struct Arrays {
     int16_t ArrayCount = 2;   // objects in a polar array, the picked ones included
     double ArrayAngle = 180;  // total angle of a polar array (degrees)
@@ -30,6 +43,14 @@ struct Arrays {
     double ArraySpacingX = 2, ArraySpacingY = 2; // distance between neighbouring cells (drawing units)
     int ArrayMade = 0;        // objects the last array appended (what Undo takes away)
     RectArrayPanel Rect;      // the rectangular array's panel
+    int AnimInterval = 0;     // timer interval (milliseconds); the step is RotateAngle
+    double AnimStopAngle = 0; // total angle at which the animation stops (radians)
+    double AnimTotal = 0;     // angle turned so far (radians)
+    bool AnimRunning = false; // the timer is running
+    std::string AnimCenterText;      // the clicked centre as "x,y"
+    std::string AnimCenterOverride;  // the centre typed in the panel
+    AnimPanel Anim;           // the animation's panel
+    ControlBox Restore;       // the "Restore" button over the drawing area
 };
 
 // The rectangular array: the picked objects are cell (0, 0); copies follow
@@ -42,8 +63,18 @@ void RectArrayOK_Click(App& app);
 void RectArrayCancel_Click(App& app);
 // The starter's step: the mouse box is cleared.
 void ArrayRec_Start(App& app);
-// Registers the panel with the command reset (start-up).
+// Registers the panels, the timer and the Restore button with the command
+// reset (start-up).
 void InstallRectArrayOverlay(App& app);
+
+// The animated rotation: its clicks, the panel's "OK" and "Cancel", one
+// timer tick, and "Restore".
+void AnimR_Click(App& app, int button, int shift, float x, float y);
+void AnimOK_Click(App& app);
+void AnimCancel_Click(App& app);
+void Timer1_Timer(App& app);
+void RestoreAngle_Click(App& app);
+void InstallAnimOverlays(App& app);
 
 void ArrayPol_Click(App& app, int button, int shift, float x, float y);
 void ArrayPol_Answer(App& app, const TypedAnswer& a);

@@ -9,10 +9,10 @@
 #include <string>
 
 #include "app.h"
+#include "commands/menu_ids.h"
 #include "commands/pointer.h"
 #include "commands/registers.h"
 #include "commands/typed.h"
-#include "commands/menu_ids.h"
 #include "editing/delete.h"
 #include "editing/selection.h"
 #include "editing/transform.h"

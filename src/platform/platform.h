@@ -16,7 +16,7 @@ enum class MsgAnswer { OK, Yes, No, Cancel };
 // The program's own dialog windows. Their control values live in plain
 // panel structs of the core (commands/filedialogs.h, commands/defaults_dialog.h);
 // the window copies them to its widgets whenever it is shown or synced.
-enum class DialogId { OpenF, SaveAs, Zarnic2, Dial, RectArray };
+enum class DialogId { OpenF, SaveAs, Zarnic2, Dial, RectArray, Anim };
 
 // A control laid over the drawing area: a list box of text rows (ShapeList,
 // Help1) or a button (ShapeClose). The core keeps its values; the window
@@ -90,6 +90,10 @@ public:
     virtual void ShowControl(const std::string& name, const ControlBox& box) = 0;
 
     virtual void ClipboardClear() = 0;
+    // The one timer of the program: it calls Timer1_Timer every interval
+    // (milliseconds) on the interface thread until stopped.
+    virtual void TimerStart(int intervalMs) { (void)intervalMs; }
+    virtual void TimerStop() {}
     // The system clipboard as plain text.
     virtual void ClipboardSetText(const std::string& text) { (void)text; }
     virtual std::string ClipboardText() { return ""; }

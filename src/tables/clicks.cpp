@@ -46,6 +46,7 @@ void MiddleClick(App& app, int button, int, float, float) {
 
 const std::vector<ClickRow>& ClickTable() {
     static const std::vector<ClickRow> rows = {
+        {1, "AnimR", true, Match::Command, AnimR_Click},
         {2, "Arc", false, Match::Command, Arc_Click},
         {3, "Arc2", false, Match::Command, Arc2_Click},
         {4, "Arc3", false, Match::Command, Arc3_Click},

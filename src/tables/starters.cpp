@@ -67,7 +67,7 @@ const std::vector<StarterRow>& Starters() {
         {"Rotate", 0, nullptr, "Rotate:  Select Object(s). Shift-Click for moar. Ctrl-Click to Deselect.      ", kStartPlain, ClearPicks},
         {"Scale", 0, nullptr, "Scale:  Select Object(s). Shift-Click for moar. Ctrl-Click to Deselect.      ", kStartPlain, ClearPicks},
         // View
-        {"AnimR", 0, nullptr, "Animated Rotation: Select Object(s).", kStartLater, nullptr},
+        {"AnimR", 0, nullptr, "Animated Rotation: Select Object(s).", kStartPlain, ClearPicks},
         {"Grid", 1000, GridDefault, "Grid Spacing", kStartPlain, nullptr},
         {"Limits", 1500, LimitsDefault, "Limits: Lower Left Corner (X,Y)", kStartPlain, LimitsStep},
         {"Pan", 0, nullptr, "Pan.  Left click first point.  Right click second point.  You're moving the picture.", kStartPlain, nullptr},

@@ -19,11 +19,13 @@
 #include "commands/pointer.h"
 #include "commands/shell.h"
 #include "commands/viewmenu.h"
+#include "editing/arrays.h"
 #include "help/help.h"
 #include "tables/answers.h"
 #include "tables/clicks.h"
 #include "tables/keys.h"
 #include "tables/menu.h"
+#include "ui/animwindow.h"
 #include "ui/dialwindow.h"
 #include "ui/filewindows.h"
 #include "ui/rectarraywindow.h"
@@ -203,6 +205,10 @@ MainWindow::MainWindow(const std::string& dataFolder)
     platform_.SetDialog(DialogId::Zarnic2, zarnic2_);
     platform_.SetDialog(DialogId::Dial, new DialWindow(*app_, this));
     platform_.SetDialog(DialogId::RectArray, new RectArrayWindow(*app_, this));
+    platform_.SetDialog(DialogId::Anim, new AnimWindow(*app_, this));
+    // The animation's timer ticks on the interface thread, between events.
+    timer_ = new QTimer(this);
+    connect(timer_, &QTimer::timeout, this, [this] { Timer1_Timer(*app_); });
     // The window opens filling most of the screen, and never more than the
     // screen: a screen scaled to 200 % has half the logical pixels, and a
     // window taller than it would hide the bottom of every fit.
@@ -226,6 +232,10 @@ void MainWindow::MeasureArea() {
 }
 
 int MainWindow::ToPixels(double twips) const { return static_cast<int>(twips * Dpi() / kTwipsPerInch); }
+
+void MainWindow::StartTimer(int intervalMs) { timer_->start(intervalMs); }
+
+void MainWindow::StopTimer() { timer_->stop(); }
 
 void MainWindow::RequestQuit() {
     quitting_ = true;
@@ -262,6 +272,10 @@ void MainWindow::BuildLists() {
     helpClose_->setFocusPolicy(Qt::NoFocus);
     helpClose_->hide();
     connect(helpClose_, &QPushButton::clicked, this, [this] { HelpClose_Click(*app_); });
+    restore_ = new QPushButton(area_);
+    restore_->setFocusPolicy(Qt::NoFocus);
+    restore_->hide();
+    connect(restore_, &QPushButton::clicked, this, [this] { RestoreAngle_Click(*app_); });
 }
 
 QWidget* MainWindow::Control(const std::string& name) const {
@@ -269,6 +283,7 @@ QWidget* MainWindow::Control(const std::string& name) const {
     if (name == kShapeCloseName) return shapeClose_;
     if (name == kHelp1Name) return help1_;
     if (name == kHelpCloseName) return helpClose_;
+    if (name == kRestoreName) return restore_;
     return nullptr;
 }
 

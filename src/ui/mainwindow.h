@@ -94,6 +94,9 @@ public:
     int ToPixels(double twips) const;
     // Ends the run once the current event is over.
     void RequestQuit();
+    // The animation's timer.
+    void StartTimer(int intervalMs);
+    void StopTimer();
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -114,6 +117,8 @@ private:
     QPushButton* shapeClose_ = nullptr;
     QListWidget* help1_ = nullptr;
     QPushButton* helpClose_ = nullptr;
+    QPushButton* restore_ = nullptr;    // "Restore" after an animation
+    class QTimer* timer_ = nullptr;     // Timer1 of the animation
     PanelWindow* openf_ = nullptr;
     PanelWindow* saveas_ = nullptr;
     PanelWindow* zarnic2_ = nullptr;

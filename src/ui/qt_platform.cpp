@@ -198,6 +198,10 @@ void QtPlatform::FocusDialog(DialogId id, const std::string& control) {
     if (PanelWindow* w = dialogs_.value(static_cast<int>(id), nullptr)) w->FocusControl(control);
 }
 
+void QtPlatform::TimerStart(int intervalMs) { main_.StartTimer(intervalMs); }
+
+void QtPlatform::TimerStop() { main_.StopTimer(); }
+
 void QtPlatform::ClipboardClear() { QApplication::clipboard()->clear(); }
 
 void QtPlatform::ClipboardSetText(const std::string& text) { QApplication::clipboard()->setText(Q(text)); }

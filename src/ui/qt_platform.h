@@ -40,6 +40,8 @@ public:
     void SyncDialog(DialogId id) override;
     void FocusDialog(DialogId id, const std::string& control) override;
     void ClipboardClear() override;
+    void TimerStart(int intervalMs) override;
+    void TimerStop() override;
     void ClipboardSetText(const std::string& text) override;
     std::string ClipboardText() override;
     void Quit() override;

@@ -66,6 +66,8 @@ public:
         clipboard.clear();
     }
     void ClipboardSetText(const std::string& text) override { clipboard = text; }
+    void TimerStart(int intervalMs) override { timerInterval = intervalMs; }
+    void TimerStop() override { timerInterval = 0; }
     std::string ClipboardText() override { return clipboard; }
     void Quit() override { quit = true; }
     // Pictures come from `pictures`, by path.
@@ -96,6 +98,7 @@ public:
     std::map<DialogId, std::string> dialogFocus;
     int clipboardClears = 0;
     std::string clipboard;                    // the system clipboard's text
+    int timerInterval = 0;                    // the running timer's interval (ms), 0 when stopped
     bool quit = false;
     struct Picture {
         int width = 0, height = 0;

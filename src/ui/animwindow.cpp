@@ -1,0 +1,80 @@
+// The animation window: every rule is the core's (editing/arrays.h).
+#include "ui/animwindow.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "app.h"
+#include "editing/arrays.h"
+#include "ui/qt_platform.h"
+
+AnimWindow::AnimWindow(App& app, QWidget* parent) : PanelWindow(app, parent) {
+    setObjectName("Anim");
+    setWindowTitle("Animated Rotation Parameters");
+    auto* outer = new QVBoxLayout(this);
+    auto* grid = new QGridLayout;
+    outer->addLayout(grid);
+    const char* labels[4] = {"Angle Step (Degrees)", "Time/Step (Seconds)", "Center Point (X,Y)",
+                             "Stop When Total Angle ="};
+    for (int i = 0; i < 4; ++i) {
+        auto* label = new QLabel(labels[i], this);
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QString("Text2_%1").arg(i));
+        grid->addWidget(label, i, 0);
+        grid->addWidget(box, i, 1);
+        fields_[static_cast<size_t>(i)] = box;
+        if (i == 2) centreLabel_ = label;
+    }
+    override_ = new QCheckBox("Override Center Point Mouse Click.", this);
+    outer->addWidget(override_);
+    // The centre field is usable only while the override is set.
+    connect(override_, &QCheckBox::toggled, this, [this](bool on) {
+        centreLabel_->setEnabled(on);
+        fields_[2]->setEnabled(on);
+    });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    auto* ok = new QPushButton("OK", this);
+    auto* cancel = new QPushButton("Cancel", this);
+    ok->setAutoDefault(false);
+    cancel->setAutoDefault(false);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    outer->addLayout(buttons);
+    connect(ok, &QPushButton::clicked, this, [this] { Call([this] { AnimOK_Click(app_); }); });
+    connect(cancel, &QPushButton::clicked, this, [this] { Call([this] { AnimCancel_Click(app_); }); });
+}
+
+void AnimWindow::LoadFromPanel() {
+    const AnimPanel& p = app_.arrays.Anim;
+    for (int i = 0; i < 4; ++i) {
+        QSignalBlocker block(fields_[static_cast<size_t>(i)]);
+        fields_[static_cast<size_t>(i)]->setText(Q(p.Text2[static_cast<size_t>(i)]));
+    }
+    override_->setChecked(p.Check3);
+    centreLabel_->setEnabled(p.Check3);
+    fields_[2]->setEnabled(p.Check3);
+}
+
+void AnimWindow::StoreToPanel() {
+    AnimPanel& p = app_.arrays.Anim;
+    for (int i = 0; i < 4; ++i) p.Text2[static_cast<size_t>(i)] = S(fields_[static_cast<size_t>(i)]->text());
+    p.Check3 = override_->isChecked();
+}
+
+void AnimWindow::FocusControl(const std::string& name) {
+    const std::string prefix = "Text2:";
+    if (name.compare(0, prefix.size(), prefix) != 0) return;
+    const int i = std::atoi(name.c_str() + prefix.size());
+    if (i < 0 || i > 3) return;
+    fields_[static_cast<size_t>(i)]->setFocus();
+    fields_[static_cast<size_t>(i)]->selectAll();
+}
+
+void AnimWindow::reject() { Call([this] { AnimCancel_Click(app_); }); }
