@@ -63,7 +63,7 @@ void LineReport(const App& app, int s, std::vector<std::string>& r) {
     const Drawing& d = app.dwg;
     r.push_back(d.ObjLineType[s] == 0 ? "           Line Type = Solid" : "           Line Type = Hidden");
     r.push_back("  Number of Vertices = " + GeneralNumber(d.ObjSize[s]));
-    const int n = static_cast<int>(std::min<double>(std::max(d.ObjSize[s], 0.0), kMaxVertex));
+    const int n = VertexCountOf(d.ObjSize[s]);
     double total = 0;
     for (int i = 1; i <= n; ++i) {
         r.push_back("          Vertex " + Pad3(i) + " = " + V(d.VertX(s, i), 4) + "," + V(d.VertY(s, i), 4));

@@ -38,11 +38,6 @@ std::string Replace(std::string t, const std::string& from, const std::string& t
     return t;
 }
 
-int CountOf(double size) {
-    if (!(size > 0)) return 0;
-    const double n = std::nearbyint(size);
-    return n > kMaxVertex ? kMaxVertex : static_cast<int>(n);
-}
 
 // ---- writing ---------------------------------------------------------------------------------
 
@@ -79,11 +74,11 @@ void WriteRecord(Drawing& d, int s, const Point2& b, Writer& w) {
     } else if (kind == "Dial") {
         w.Rel(d.ObjX[s] - b.x);
         w.Rel(d.ObjY[s] - b.y);
-        for (int k = 1, n = CountOf(d.ObjSize[s]); k <= n; ++k) w.Num(d.VertX(s, k));
+        for (int k = 1, n = VertexCountOf(d.ObjSize[s]); k <= n; ++k) w.Num(d.VertX(s, k));
     } else if (kind == "Line") {
         w.Int(d.ObjLineType[s]);
         w.Num(d.ObjLineWidth[s]);
-        for (int k = 1, n = CountOf(d.ObjSize[s]); k <= n; ++k) {
+        for (int k = 1, n = VertexCountOf(d.ObjSize[s]); k <= n; ++k) {
             w.Rel(d.VertX(s, k) - b.x);
             w.Rel(d.VertY(s, k) - b.y);
         }

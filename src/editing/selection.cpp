@@ -61,7 +61,7 @@ bool SweepHits(const Drawing& d, int s, double t0, double t1, double step, const
 // every half snap step along the longer axis (a small step when the snap
 // step is 0, so the walk always ends).
 bool LineHits(const Drawing& d, int s, const PickBox& b) {
-    const int n = static_cast<int>(std::min<double>(std::max(d.ObjSize[s], 0.0), kMaxVertex));
+    const int n = VertexCountOf(d.ObjSize[s]);
     const double x0 = d.VertX(s, 1), y0 = d.VertY(s, 1), fx = d.ObjXScale[s], fy = d.ObjYScale[s];
     for (int i = 1; i < n; ++i) {
         const double x1 = (d.VertX(s, i) - x0) * fx + x0, y1 = (d.VertY(s, i) - y0) * fy + y0;

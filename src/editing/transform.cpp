@@ -19,12 +19,6 @@ bool NearQuarterTurn(double a, double pi) {
     return false;
 }
 
-// The vertex count of a Line or a Dial's value count, kept to the table.
-int CountOf(double size) {
-    if (!(size > 0)) return 0;
-    const double n = std::nearbyint(size);
-    return n > kMaxVertex ? kMaxVertex : static_cast<int>(n);
-}
 
 // The listed slots that exist (a 0 entry names slot 0, which holds nothing).
 template <class Fn>
@@ -40,7 +34,7 @@ void RotateOne(App& app, int s, double a, double cx, double cy) {
     Drawing& d = app.dwg;
     const std::string& kind = d.ObjType[s];
     if (kind == "Line") {
-        const int n = CountOf(d.ObjSize[s]);
+        const int n = VertexCountOf(d.ObjSize[s]);
         for (int k = 1; k <= n; ++k)
             TransformPoint(d.VertX(s, k) - cx, d.VertY(s, k) - cy, 1, 1, 1, cx, cy, a, d.VertX(s, k), d.VertY(s, k));
         return;
@@ -75,11 +69,11 @@ void CopyOne(Drawing& d, int s, int t, double dx, double dy) {
     d.ObjNum[t] = static_cast<int16_t>(t);
     d.UndoValue[s] = d.ObjSize[s];
     if (kind == "Dial") {
-        for (int k = 1, n = CountOf(d.ObjSize[s]); k <= n; ++k) d.VertX(t, k) = d.VertX(s, k), d.VertY(t, k) = d.VertY(s, k);
+        for (int k = 1, n = VertexCountOf(d.ObjSize[s]); k <= n; ++k) d.VertX(t, k) = d.VertX(s, k), d.VertY(t, k) = d.VertY(s, k);
     } else if (kind == "Line") {
         d.ObjLineType[t] = d.ObjLineType[s];
         d.ObjLineWidth[t] = d.ObjLineWidth[s];
-        for (int k = 1, n = CountOf(d.ObjSize[s]); k <= n; ++k) {
+        for (int k = 1, n = VertexCountOf(d.ObjSize[s]); k <= n; ++k) {
             d.VertX(t, k) = d.VertX(s, k) + dx;
             d.VertY(t, k) = d.VertY(s, k) + dy;
         }
@@ -126,7 +120,7 @@ void MirrorSelected(App& app) {
     EachListed(app, [&](int s) {
         const std::string& kind = d.ObjType[s];
         if (kind == "Line") {
-            for (int k = 1, n = CountOf(d.ObjSize[s]); k <= n; ++k) {
+            for (int k = 1, n = VertexCountOf(d.ObjSize[s]); k <= n; ++k) {
                 d.VertX(s, k) = cx + (d.VertX(s, k) - cx) * fx;
                 d.VertY(s, k) = cy + (d.VertY(s, k) - cy) * fy;
             }
@@ -169,7 +163,7 @@ void ScaleSelected(App& app) {
         if (kind == "Dial" && fx == fy)
             for (int k : {3, 7, 9, 13}) d.VertX(s, k) *= fx;
         if (kind == "Line") {
-            for (int k = 1, n = CountOf(d.ObjSize[s]); k <= n; ++k) {
+            for (int k = 1, n = VertexCountOf(d.ObjSize[s]); k <= n; ++k) {
                 d.VertX(s, k) = bx + (d.VertX(s, k) - bx) * fx;
                 d.VertY(s, k) = by + (d.VertY(s, k) - by) * fy;
             }

@@ -3,6 +3,8 @@
 // room that changes the table.
 #include "model/drawing.h"
 
+#include <cmath>
+
 #include <cstdlib>
 #include <new>
 
@@ -53,4 +55,10 @@ void ResetExtents(Drawing& d) {
     d.ExtMaxX = -1000;
     d.ExtMinY = 1000;
     d.ExtMaxY = -1000;
+}
+
+int VertexCountOf(double size) {
+    if (!(size > 0)) return 0;
+    const double n = std::nearbyint(size);
+    return n > kMaxVertex ? kMaxVertex : static_cast<int>(n);
 }

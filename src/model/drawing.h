@@ -104,6 +104,10 @@ struct Drawing {
     void* ShapeBoxCtx = nullptr;          // passed back to ShapeBoxFn
 };
 
+// The vertex count of a Line (or the value count of a Dial) held as a
+// float: rounded, 0 for none or no number, never beyond kMaxVertex.
+int VertexCountOf(double size);
+
 // True for the six kinds an object slot can hold.
 bool IsObjectKind(const std::string& kind);
 

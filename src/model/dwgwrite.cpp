@@ -96,13 +96,6 @@ private:
     std::string& out_;
 };
 
-// A whole number of positions 0..1500 from a count held as a float.
-int CountOf(double v) {
-    double n = std::nearbyint(v);
-    if (!(n >= 0)) return 0;
-    return n > kMaxVertex ? kMaxVertex : static_cast<int>(n);
-}
-
 void WriteHeader(Writer& w, Drawing& d, int count) {
     w.Key("Shape File Prefix");
     w.Text(d.ShapePrefix);
@@ -138,7 +131,7 @@ void WriteHeader(Writer& w, Drawing& d, int count) {
 void WriteRecord(Writer& w, Drawing& d, int s) {
     const std::string& kind = d.ObjType[s];
     if (kind == "Line") {
-        d.ObjSize[s] = CountOf(d.ObjSize[s]);
+        d.ObjSize[s] = VertexCountOf(d.ObjSize[s]);
         RemoveDuplicateVertices(d, s);
     }
     w.Key(kind.c_str());
@@ -160,12 +153,12 @@ void WriteRecord(Writer& w, Drawing& d, int s) {
     } else if (kind == "Dial") {
         w.Float(d.ObjX[s]);
         w.Float(d.ObjY[s]);
-        int n = CountOf(d.ObjSize[s]);  // from the rounded size, as the reader counts
+        int n = VertexCountOf(d.ObjSize[s]);  // from the rounded size, as the reader counts
         for (int k = 1; k <= n; ++k) w.Float(d.VertX(s, k));
     } else if (kind == "Line") {
         w.Int(d.ObjLineType[s]);
         w.Float(d.ObjLineWidth[s]);
-        int n = CountOf(d.ObjSize[s]);
+        int n = VertexCountOf(d.ObjSize[s]);
         for (int k = 1; k <= n; ++k) {
             w.Float(d.VertX(s, k));
             w.Float(d.VertY(s, k));
@@ -207,7 +200,7 @@ std::string FormatDrawing(Drawing& d, int count) {
     // About 12 bytes a line; a Line's vertices dominate.
     size_t guess = 1024;
     for (int s = 1; s <= last; ++s)
-        guess += 160 + (d.ObjType[s] == "Line" ? static_cast<size_t>(CountOf(d.ObjSize[s])) * 24 : 0);
+        guess += 160 + (d.ObjType[s] == "Line" ? static_cast<size_t>(VertexCountOf(d.ObjSize[s])) * 24 : 0);
     out.reserve(guess);
     Writer w(out);
     WriteHeader(w, d, count);

@@ -72,12 +72,6 @@ void DrawCircleObject(App& app, int slot, uint32_t rgb) {
     RenderCircleObject(dev, app.dwg, slot, rgb);
 }
 
-static int VertexCount(double size) {
-    if (!(size > 0)) return 0;
-    double n = std::nearbyint(size);
-    return n > kMaxVertex ? kMaxVertex : static_cast<int>(n);
-}
-
 static void PolylineOn(Device& dev, App& app, int slot, int lineType, uint32_t rgb, int last, double fx, double fy) {
     if (last > kMaxVertex) last = kMaxVertex;
     const Drawing& d = app.dwg;
@@ -100,7 +94,7 @@ static bool DrawSlotIn(App& app, ScreenDevice& dev, int s, uint32_t rgb) {
     } else if (kind == "Circle") {
         RenderCircleObject(dev, d, s, rgb);
     } else if (kind == "Line") {
-        PolylineOn(dev, app, s, d.ObjLineType[s], rgb, VertexCount(d.ObjSize[s]), d.ObjXScale[s], d.ObjYScale[s]);
+        PolylineOn(dev, app, s, d.ObjLineType[s], rgb, VertexCountOf(d.ObjSize[s]), d.ObjXScale[s], d.ObjYScale[s]);
     } else if (kind == "Shape") {
         RenderShape(app, dev, rgb, d.ObjSize[s], d.ObjText[s], d.ObjXScale[s], d.ObjYScale[s], d.ObjAngle[s],
                     d.ObjX[s], d.ObjY[s], s);
