@@ -119,10 +119,13 @@ bool ObjectHit(const App& app, int s, const PickBox& b) {
     return false;
 }
 
-bool Listed(const Selection& sel, int s) {
+// The slots the list names already, by slot number: one walk of the list
+// for a whole pass over the table.
+std::vector<bool> ListedSlots(const Selection& sel) {
+    std::vector<bool> listed(kSlots, false);
     for (int k = 0; k < sel.SelCount && k < static_cast<int>(sel.SelList.size()); ++k)
-        if (sel.SelList[k] == s) return true;
-    return false;
+        if (sel.SelList[k] >= 0 && sel.SelList[k] < kSlots) listed[sel.SelList[k]] = true;
+    return listed;
 }
 
 void Append(App& app, int s) {
@@ -270,8 +273,9 @@ void PickObject(App& app, float x, float y, int button, int shift) {
         }
     } else if (shift == 0 || shift == kShiftKey) {
         const int last = std::min<int>(d.ObjNext - 1, kMaxSlot);
+        const std::vector<bool> listed = ListedSlots(sel);
         for (int s = 1; s <= last && !ListFull(sel); ++s) {
-            if (d.ObjType[s].empty() || d.ObjColor[s] < 0 || Listed(sel, s) || !ObjectHit(app, s, b)) continue;
+            if (d.ObjType[s].empty() || d.ObjColor[s] < 0 || listed[s] || !ObjectHit(app, s, b)) continue;
             Append(app, s);
             break;
         }
@@ -300,8 +304,9 @@ void Select_All_Click(App& app) {
     Drawing& d = app.dwg;
     Selection& sel = app.sel;
     const int last = std::min<int>(d.ObjNext - 1, kMaxSlot);
+    const std::vector<bool> listed = ListedSlots(sel);
     for (int s = 1; s <= last && !ListFull(sel); ++s)
-        if (!d.ObjType[s].empty() && d.ObjColor[s] > 0 && !Listed(sel, s)) Append(app, s);
+        if (!d.ObjType[s].empty() && d.ObjColor[s] > 0 && !listed[s]) Append(app, s);
     WriteSelected(app, sel.SelCount);
     sel.SelActive = true;
 }
@@ -316,10 +321,7 @@ void SelectW_Click(App& app) {
 void SelectByWindow(App& app) {
     Drawing& d = app.dwg;
     Selection& sel = app.sel;
-    // The slots listed already, by slot number.
-    std::vector<bool> listed(kSlots, false);
-    for (int k = 0; k < sel.SelCount && k < static_cast<int>(sel.SelList.size()); ++k)
-        if (sel.SelList[k] >= 0 && sel.SelList[k] < kSlots) listed[sel.SelList[k]] = true;
+    const std::vector<bool> listed = ListedSlots(sel);
     const Window w = WindowOf(app);
     const int last = std::min<int>(d.ObjNext - 1, kMaxSlot);
     for (int s = 1; s <= last; ++s) {
