@@ -6,7 +6,6 @@
 #include "dial/designer.h"
 
 #include <cmath>
-#include <cstdio>
 #include <vector>
 
 #include "app.h"
@@ -82,14 +81,7 @@ void Show(App& app) {
     app.ui.FocusDialog(DialogId::Dial, app.dial.Focus);
 }
 
-void WriteLines(App& app, const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& l : lines) text += l + "\r\n";
-    if (std::FILE* f = std::fopen(Path(app).c_str(), "wb")) {
-        std::fwrite(text.data(), 1, text.size(), f);
-        std::fclose(f);
-    }
-}
+void WriteLines(App& app, const std::vector<std::string>& lines) { WriteTextLines(Path(app), lines); }
 
 // The defaults file into the panel; false when it is missing or damaged.
 bool ReadDefaultsFile(App& app) {

@@ -6,7 +6,6 @@
 #include "editing/arrays.h"
 
 #include <cmath>
-#include <cstdio>
 #include <vector>
 
 #include "app.h"
@@ -114,13 +113,8 @@ std::string RecPath(const App& app) { return app.set.DataFolder + kArrayRecFileN
 
 void SaveRecPanel(App& app) {
     const RectArrayPanel& p = app.arrays.Rect;
-    const std::string text = p.Text1[0] + "\r\n" + p.Text1[1] + "\r\n" + p.Text1[2] + "\r\n" +
-                             (p.CellSpacing ? "True" : "False") + "\r\n" + (p.CellSpacing ? "False" : "True") +
-                             "\r\n" + (p.UseMouse ? "1" : "0") + "\r\n";
-    if (std::FILE* f = std::fopen(RecPath(app).c_str(), "wb")) {
-        std::fwrite(text.data(), 1, text.size(), f);
-        std::fclose(f);
-    }
+    WriteTextLines(RecPath(app), {p.Text1[0], p.Text1[1], p.Text1[2], p.CellSpacing ? "True" : "False",
+                                  p.CellSpacing ? "False" : "True", p.UseMouse ? "1" : "0"});
 }
 
 // ArrayRec_Data_Load: the panel from its file, written with its defaults first when missing.
@@ -346,12 +340,9 @@ void OpenAnimPanel(App& app) {
 
 void SaveAnimPanel(App& app) {
     const AnimPanel& p = app.arrays.Anim;
-    std::string text = std::string(p.Check3 ? "1" : "0") + "\r\n";
-    for (const std::string& f : p.Text2) text += f + "\r\n";
-    if (std::FILE* f = std::fopen(AnimPath(app).c_str(), "wb")) {
-        std::fwrite(text.data(), 1, text.size(), f);
-        std::fclose(f);
-    }
+    std::vector<std::string> lines = {p.Check3 ? "1" : "0"};
+    lines.insert(lines.end(), p.Text2.begin(), p.Text2.end());
+    WriteTextLines(AnimPath(app), lines);
 }
 
 }  // namespace

@@ -112,3 +112,11 @@ bool LoadTextLines(const std::string& path, std::vector<std::string>& lines) {
     }
     return true;
 }
+
+bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& l : lines) text += l + "\r\n";
+    Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    if (fd.get() < 0) return false;
+    return WriteAllFd(fd.get(), text) && fd.Close();
+}

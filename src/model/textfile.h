@@ -21,6 +21,9 @@ struct ReadResult {
 };
 // Reads a whole file into `out`. NotFound, BadPath (the folder is missing) or Other.
 ReadResult LoadTextFile(const std::string& path, std::string& out);
+// Writes the lines with CR LF ends (the program's small data files); false
+// when the file cannot be written.
+bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines);
 // A whole text file as its lines, without their CR LF or LF ends; false
 // when it cannot be read. A last line without an end is kept.
 bool LoadTextLines(const std::string& path, std::vector<std::string>& lines);
