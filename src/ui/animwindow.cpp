@@ -38,17 +38,7 @@ AnimWindow::AnimWindow(App& app, QWidget* parent) : PanelWindow(app, parent) {
         centreLabel_->setEnabled(on);
         fields_[2]->setEnabled(on);
     });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    ok->setAutoDefault(false);
-    cancel->setAutoDefault(false);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    outer->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, [this] { Call([this] { AnimOK_Click(app_); }); });
-    connect(cancel, &QPushButton::clicked, this, [this] { Call([this] { AnimCancel_Click(app_); }); });
+    AddButtons(outer, {{"OK", AnimOK_Click}, {"Cancel", AnimCancel_Click}});
 }
 
 void AnimWindow::LoadFromPanel() {
@@ -69,10 +59,8 @@ void AnimWindow::StoreToPanel() {
 }
 
 void AnimWindow::FocusControl(const std::string& name) {
-    const std::string prefix = "Text2:";
-    if (name.compare(0, prefix.size(), prefix) != 0) return;
-    const int i = std::atoi(name.c_str() + prefix.size());
-    if (i < 0 || i > 3) return;
+    const int i = ControlIndex(name, "Text2", 4);
+    if (i < 0) return;
     fields_[static_cast<size_t>(i)]->setFocus();
     fields_[static_cast<size_t>(i)]->selectAll();
 }

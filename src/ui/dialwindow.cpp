@@ -86,19 +86,9 @@ DialWindow::DialWindow(App& app, QWidget* parent) : PanelWindow(app, parent) {
     sideways_ = new QCheckBox("Numbers oriented for sideways meter.", this);
     outer->addWidget(sideways_);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    auto* preview = new QPushButton("Preview Scale Layout", this);
-    auto* transfer = new QPushButton("Transfer To Drawing", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    for (QPushButton* b : {preview, transfer, cancel}) {
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-    }
-    outer->addLayout(buttons);
-    connect(preview, &QPushButton::clicked, this, [this] { Call([this] { DialPreview_Click(app_); }); });
-    connect(transfer, &QPushButton::clicked, this, [this] { Call([this] { DialToDrawing_Click(app_); }); });
-    connect(cancel, &QPushButton::clicked, this, [this] { Call([this] { DialCancel_Click(app_); }); });
+    AddButtons(outer, {{"Preview Scale Layout", DialPreview_Click},
+                       {"Transfer To Drawing", DialToDrawing_Click},
+                       {"Cancel", DialCancel_Click}});
 }
 
 void DialWindow::LoadFromPanel() {
@@ -134,10 +124,8 @@ void DialWindow::StoreToPanel() {
 }
 
 void DialWindow::FocusControl(const std::string& name) {
-    const std::string prefix = "DialData:";
-    if (name.compare(0, prefix.size(), prefix) != 0) return;
-    const int i = std::atoi(name.c_str() + prefix.size());
-    if (i >= 0 && i < kDialFields) fields_[static_cast<size_t>(i)]->setFocus();
+    const int i = ControlIndex(name, "DialData", kDialFields);
+    if (i >= 0) fields_[static_cast<size_t>(i)]->setFocus();
 }
 
 void DialWindow::reject() { Call([this] { DialCancel_Click(app_); }); }

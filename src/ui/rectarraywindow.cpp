@@ -50,17 +50,7 @@ RectArrayWindow::RectArrayWindow(App& app, QWidget* parent) : PanelWindow(app, p
     };
     connect(cell_, &QRadioButton::toggled, this, follow);
     connect(mouse_, &QCheckBox::toggled, this, follow);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    auto* ok = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
-    ok->setAutoDefault(false);
-    cancel->setAutoDefault(false);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    outer->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, [this] { Call([this] { RectArrayOK_Click(app_); }); });
-    connect(cancel, &QPushButton::clicked, this, [this] { Call([this] { RectArrayCancel_Click(app_); }); });
+    AddButtons(outer, {{"OK", RectArrayOK_Click}, {"Cancel", RectArrayCancel_Click}});
 }
 
 void RectArrayWindow::LoadFromPanel() {
@@ -85,10 +75,8 @@ void RectArrayWindow::StoreToPanel() {
 }
 
 void RectArrayWindow::FocusControl(const std::string& name) {
-    const std::string prefix = "Text1:";
-    if (name.compare(0, prefix.size(), prefix) != 0) return;
-    const int i = std::atoi(name.c_str() + prefix.size());
-    if (i < 0 || i > 2) return;
+    const int i = ControlIndex(name, "Text1", 3);
+    if (i < 0) return;
     QLineEdit* box = fields_[static_cast<size_t>(i)];
     box->setFocus();
     box->selectAll();
