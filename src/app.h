@@ -17,6 +17,9 @@
 #include "model/drawing.h"
 #include "model/recent.h"
 #include "model/settings.h"
+#include "output/plot.h"
+#include "output/print.h"
+#include "output/printsetup.h"
 #include "platform/platform.h"
 #include "platform/surface.h"
 #include "view/font.h"
@@ -48,4 +51,7 @@ struct App {
     Browser browser;         // the shape list and the library browser over the drawing area
     HelpViewer help;         // the help viewer's Close button
     DialPanel dial;          // the dial designer's panel
+    Plotter plot;            // the plotter's pen state
+    Printing print;          // printer settings and the last page mapping
+    PrinterPanel printSetup; // the Printer Setup panel
 };

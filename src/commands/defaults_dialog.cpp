@@ -269,6 +269,11 @@ void ReadDefaults(App& app) {
 }
 
 void DefaultBox_Click(App& app) {
+    // The window shows one page at a time: Printer Setup gives way.
+    if (app.printSetup.Visible) {
+        app.printSetup.Visible = false;
+        app.ui.ShowDialog(DialogId::PrintSet, false);
+    }
     DefaultsPanel& p = app.zarnic2;
     SetUpControls(p);
     // The page shows what the file holds, not what a drawing may have changed.

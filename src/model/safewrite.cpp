@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 #include "model/fileio.h"
 #include "model/messages.h"
@@ -134,20 +135,21 @@ int MakeBackup(const std::string& path, const std::string& backup, const struct 
 
 WriteResult WriteFileSafely(const std::string& path, const std::string& backup, const std::string& text) {
     // Saving an opened backup would copy the file over itself.
-    if (backup == path || SameFile(path, backup)) return WriteResult{WriteFail::Permission, 0};
+    const bool keepBackup = !backup.empty();
+    if (keepBackup && (backup == path || SameFile(path, backup))) return WriteResult{WriteFail::Permission, 0};
     struct stat st {};
     bool exists = ::stat(path.c_str(), &st) == 0;
     TempFile tmp(path);
     if (tmp.error()) return FromErrno(tmp.error());
     if (int err = tmp.Fill(text, NewFileMode(exists ? &st : nullptr))) return FromErrno(err);
-    if (exists) {
+    if (exists && keepBackup) {
         if (int err = MakeBackup(path, backup, st)) return FromErrno(err);
     }
     // The rename is the one step that replaces the old file, whole.
     if (int err = tmp.Commit(path)) {
         // A linked backup would now be the file itself under a second name,
         // which would refuse every later save: that name goes.
-        if (exists && SameFile(path, backup)) ::unlink(backup.c_str());
+        if (exists && keepBackup && SameFile(path, backup)) ::unlink(backup.c_str());
         return FromErrno(err);
     }
     return {};
@@ -161,4 +163,14 @@ std::string WriteFailMessage(const WriteResult& r) {
         case WriteFail::Other: break;
     }
     return kMsgSaveOtherA + std::to_string(r.code) + kMsgSaveOtherB;
+}
+
+std::string WriteFailReason(const WriteResult& r) {
+    switch (r.fail) {
+        case WriteFail::None: return "";
+        case WriteFail::Permission: return "the file or its folder may not be written";
+        case WriteFail::PathNotFound: return "the folder does not exist";
+        case WriteFail::Other: break;
+    }
+    return std::strerror(r.code);
 }

@@ -11,10 +11,14 @@ struct WriteResult {
 };
 // Writes `text` to a temporary file beside `path`, copies an existing `path`
 // to `backup`, then renames the temporary over `path`. A failure at any step
-// leaves the old file and backup as they were. A backup that would be the
+// leaves the old file and backup as they were. An empty `backup` keeps none
+// (files the program makes again at will, like the plot file). A backup that would be the
 // file itself is a Permission failure.
 WriteResult WriteFileSafely(const std::string& path, const std::string& backup, const std::string& text);
 // The backup name: the last three characters replaced by "BAK".
 std::string BackupName(const std::string& path);
-// The message a failed write shows.
+// The message a failed drawing save shows.
 std::string WriteFailMessage(const WriteResult& r);
+// What went wrong in plain words, lower case, no full stop (for messages
+// that name the file themselves).
+std::string WriteFailReason(const WriteResult& r);

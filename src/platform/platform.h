@@ -16,7 +16,7 @@ enum class MsgAnswer { OK, Yes, No, Cancel };
 // The program's own dialog windows. Their control values live in plain
 // panel structs of the core (commands/filedialogs.h, commands/defaults_dialog.h);
 // the window copies them to its widgets whenever it is shown or synced.
-enum class DialogId { OpenF, SaveAs, Zarnic2, Dial, RectArray, Anim };
+enum class DialogId { OpenF, SaveAs, Zarnic2, Dial, RectArray, Anim, PrintSet };
 
 // A control laid over the drawing area: a list box of text rows (ShapeList,
 // Help1) or a button (ShapeClose). The core keeps its values; the window
@@ -28,6 +28,25 @@ struct ControlBox {
     std::vector<std::string> rows;  // list rows, in order (list boxes)
     std::string caption;         // the button's caption (buttons)
     double fontPoints = 9;       // size of the list's fixed-pitch font (points)
+};
+
+// A print job as the core asks for it. Page units are twips from the top
+// left corner of the printable area.
+struct PrintJob {
+    int orientation = 1;        // 1 portrait, 2 landscape
+    int penWidth = 6;           // pen width of lines and points, in printer pixels at 600 dpi
+    std::string pdfPath;        // where the pages go when the machine has no printer
+};
+// The printable area of the page, as the printer reports it (twips).
+struct PrintArea {
+    double left = 0, top = 0, width = 0, height = 0;
+};
+// How a job ended.
+struct PrintOutcome {
+    bool ok = false;            // the pages reached the printer or the PDF file
+    bool toPdf = false;         // they went to the PDF file (no printer on this machine)
+    std::string where;          // the printer's name, or the PDF file's path
+    std::string error;          // what went wrong, in words, when not ok
 };
 
 class Platform {
@@ -97,6 +116,24 @@ public:
     // The system clipboard as plain text.
     virtual void ClipboardSetText(const std::string& text) { (void)text; }
     virtual std::string ClipboardText() { return ""; }
+    // The system printer (or, without one, a PDF file at job.pdfPath).
+    // PrinterBegin starts a job and reports the printable area; false, with
+    // the reason in `error`, when no job could be started. Lines and points
+    // are in twips of the page, in a colour; PrinterTextLine prints one line
+    // of text below the last in the font last set (a new page when full).
+    // PrinterEnd sends the page(s); a started job always ends with it.
+    virtual bool PrinterBegin(const PrintJob& job, PrintArea& area, std::string& error) {
+        (void)job, (void)area;
+        error = "no printer";
+        return false;
+    }
+    virtual void PrinterLine(double x1, double y1, double x2, double y2, uint32_t rgb) {
+        (void)x1, (void)y1, (void)x2, (void)y2, (void)rgb;
+    }
+    virtual void PrinterPoint(double x, double y, uint32_t rgb) { (void)x, (void)y, (void)rgb; }
+    virtual void PrinterFont(const std::string& name, double points) { (void)name, (void)points; }
+    virtual void PrinterTextLine(const std::string& text) { (void)text; }
+    virtual PrintOutcome PrinterEnd() { return {}; }
     // Ends the run after the current event.
     virtual void Quit() = 0;
 };

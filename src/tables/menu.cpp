@@ -12,11 +12,11 @@
 #include "editing/editcmds.h"
 #include "editing/selection.h"
 #include "help/help.h"
+#include "output/plot.h"
+#include "output/print.h"
+#include "output/printsetup.h"
 #include "tables/starters.h"
 #include "tables/undo.h"
-
-// The handler of an entry whose command is not wired yet (the entry is disabled).
-static void Nothing(App&) {}
 
 const std::vector<std::string>& MenuBarCaptions() {
     static const std::vector<std::string> bar = {"Files", "Edit", "View", "Draw", "Settings", "Help"};
@@ -30,7 +30,6 @@ const std::vector<std::string>& MenuBarCaptions() {
 const std::vector<MenuRow>& MenuTable() {
     // Rows marked kMenuStarter run the starter of the command named by their
     // id (tables/starters.h); they are enabled once that starter works.
-    // Rows whose commands come with later parts of the program are disabled.
     static const std::vector<MenuRow> rows = {
         {"Files", "New", "New", "Ctrl+N", New_Click, kMenuPlain},
         {"Files", "Open", "Open", "Ctrl+O", Open_Click, kMenuPlain},
@@ -38,10 +37,10 @@ const std::vector<MenuRow>& MenuTable() {
         {"Files", "Insert", "Insert", "Ctrl+I", nullptr, kMenuStarter},
         {"Files", "Save", "Save", "Ctrl+S", Save_Click, kMenuSeparatorBefore},
         {"Files", "Save_As", "Save As", "", Save_As_Click, kMenuPlain},
-        {"Files", "Print", "Print Drawing", "Ctrl+P", Nothing, kMenuDisabled | kMenuSeparatorBefore},
-        {"Files", "PrinterSetup", "Printer Setup", "", Nothing, kMenuDisabled},
-        {"Files", "Plot", "Plot to HPGL File", "Ctrl+H", Nothing, kMenuDisabled},
-        {"Files", "PrintKeys", "Print List of Shortcut Keys", "Ctrl+Shift+F1", Nothing, kMenuDisabled},
+        {"Files", "Print", "Print Drawing", "Ctrl+P", PrintDrawing_Click, kMenuSeparatorBefore},
+        {"Files", "PrinterSetup", "Printer Setup", "", PrinterSetup_Click, kMenuPlain},
+        {"Files", "Plot", "Plot to HPGL File", "Ctrl+H", Plot_Click, kMenuPlain},
+        {"Files", "PrintKeys", "Print List of Shortcut Keys", "Ctrl+Shift+F1", PrintHelp_Click, kMenuPlain},
         ZN_RECENT(1), ZN_RECENT(2), ZN_RECENT(3), ZN_RECENT(4), ZN_RECENT(5),
         ZN_RECENT(6), ZN_RECENT(7), ZN_RECENT(8), ZN_RECENT(9),
         {"Files", "End", "End", "Ctrl+Q", End_Click, kMenuSeparatorBefore},

@@ -28,6 +28,7 @@
 #include "ui/animwindow.h"
 #include "ui/dialwindow.h"
 #include "ui/filewindows.h"
+#include "ui/printsetwindow.h"
 #include "ui/rectarraywindow.h"
 #include "ui/zarnic2.h"
 #include "view/redraw.h"
@@ -206,6 +207,7 @@ MainWindow::MainWindow(const std::string& dataFolder)
     platform_.SetDialog(DialogId::Dial, new DialWindow(*app_, this));
     platform_.SetDialog(DialogId::RectArray, new RectArrayWindow(*app_, this));
     platform_.SetDialog(DialogId::Anim, new AnimWindow(*app_, this));
+    platform_.SetDialog(DialogId::PrintSet, new PrintSetWindow(*app_, this));
     // The animation's timer ticks on the interface thread, between events.
     timer_ = new QTimer(this);
     connect(timer_, &QTimer::timeout, this, [this] { Timer1_Timer(*app_); });

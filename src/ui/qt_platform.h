@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "platform/platform.h"
+#include "ui/printer.h"
 
 class MainWindow;
 class PanelWindow;
@@ -45,6 +46,16 @@ public:
     void ClipboardSetText(const std::string& text) override;
     std::string ClipboardText() override;
     void Quit() override;
+    bool PrinterBegin(const PrintJob& job, PrintArea& area, std::string& error) override {
+        return printer_.Begin(job, area, error);
+    }
+    void PrinterLine(double x1, double y1, double x2, double y2, uint32_t rgb) override {
+        printer_.Line(x1, y1, x2, y2, rgb);
+    }
+    void PrinterPoint(double x, double y, uint32_t rgb) override { printer_.Point(x, y, rgb); }
+    void PrinterFont(const std::string& name, double points) override { printer_.Font(name, points); }
+    void PrinterTextLine(const std::string& text) override { printer_.TextLine(text); }
+    PrintOutcome PrinterEnd() override { return printer_.End(); }
 
     // The windows the dialog ids stand for, set by the main window.
     void SetDialog(DialogId id, PanelWindow* w) { dialogs_[static_cast<int>(id)] = w; }
@@ -56,6 +67,7 @@ private:
     uint32_t background_ = 0;  // the board colour text is written on
     QHash<int, PanelWindow*> dialogs_;
     QHash<QString, QAction*> actions_;
+    QtPrinter printer_;        // the print job under way
 };
 
 // UTF-8 std::string <-> QString.

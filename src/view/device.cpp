@@ -8,6 +8,7 @@
 #include "platform/surface.h"
 
 bool Device::Touches(double, double, double, double) const { return true; }
+bool Device::MissingShape(const std::string&) { return false; }
 
 ScreenDevice::ScreenDevice(Surface& s, double zoom, double panX, double panY, double viewBase,
                            double viewWidth, double pi)

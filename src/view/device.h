@@ -6,6 +6,7 @@
 // a step from its curve unit, or chords).
 #pragma once
 #include <cstdint>
+#include <string>
 
 struct Surface;
 
@@ -26,6 +27,7 @@ struct Curve {
     double rot = 0;          // added to t inside cos and sin (radians)
     double t0 = 0, t1 = 0;   // start and end of t (radians); circles run 0..2 pi
     double stepRadius = 1;   // the radius the step divides by: r, r*s, or height*stroke radius
+    bool dialNumber = false; // a stroke of a dial's number (the plotter steps these by the screen zoom)
 };
 
 class Device {
@@ -41,6 +43,10 @@ public:
     // False when nothing inside this drawing-unit box can reach the output,
     // so the caller may skip it. Devices that do not cull say true.
     virtual bool Touches(double minX, double minY, double maxX, double maxY) const;
+    // A placed shape's file is missing. True when the device has dealt with
+    // it (the printer's message, the plotter's silence); false leaves it to
+    // the screen's question.
+    virtual bool MissingShape(const std::string& name);
 };
 
 // The dot run of the screen and the printer: the angular step is

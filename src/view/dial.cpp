@@ -3,19 +3,45 @@
 
 #include "view/font.h"
 
+namespace {
+
+// Hands everything on, marking the curves as strokes of a dial's numbers.
+class DialNumberDevice final : public Device {
+public:
+    explicit DialNumberDevice(Device& to) : to_(to) {}
+    void Dot(double x, double y, uint32_t rgb) override { to_.Dot(x, y, rgb); }
+    void MoveTo(double x, double y) override { to_.MoveTo(x, y); }
+    void LineTo(double x, double y, uint32_t rgb) override { to_.LineTo(x, y, rgb); }
+    void DrawCurve(const Curve& c, uint32_t rgb) override {
+        Curve m = c;
+        m.dialNumber = true;
+        to_.DrawCurve(m, rgb);
+    }
+    bool Touches(double minX, double minY, double maxX, double maxY) const override {
+        return to_.Touches(minX, minY, maxX, maxY);
+    }
+
+private:
+    Device& to_;
+};
+
+}  // namespace
+
 void RenderDial(Device& dev, const Font& font, double descender, const std::vector<DialMark>& marks,
                 double textHeight, uint32_t rgb) {
-    // 1. The scale arc: chords from mark to mark.
-    for (size_t k = 0; k + 1 < marks.size(); ++k) {
+    // 1. From the clockwise end: each mark, then the chord of the scale arc
+    //    to the next mark's inner end (the pen's order on a plotter).
+    for (size_t k = 0; k < marks.size(); ++k) {
         dev.MoveTo(marks[k].ix, marks[k].iy);
-        dev.LineTo(marks[k + 1].ix, marks[k + 1].iy, rgb);
+        dev.LineTo(marks[k].ox, marks[k].oy, rgb);
+        if (k + 1 < marks.size()) {
+            dev.MoveTo(marks[k].ix, marks[k].iy);
+            dev.LineTo(marks[k + 1].ix, marks[k + 1].iy, rgb);
+        }
     }
-    // 2. The marks.
-    for (const DialMark& m : marks) {
-        dev.MoveTo(m.ix, m.iy);
-        dev.LineTo(m.ox, m.oy, rgb);
-    }
-    // 3. The numbers.
+    // 2. The numbers.
+    DialNumberDevice numbers(dev);
     for (const DialMark& m : marks)
-        if (m.numbered) RenderText(dev, font, descender, m.label, "M", textHeight, m.labelAngle, m.lx, m.ly, rgb);
+        if (m.numbered)
+            RenderText(numbers, font, descender, m.label, "M", textHeight, m.labelAngle, m.lx, m.ly, rgb);
 }

@@ -84,9 +84,7 @@ void DrawPolyline(App& app, int slot, int lineType, uint32_t rgb, int last, doub
     PolylineOn(dev, app, slot, lineType, rgb, last, fx, fy);
 }
 
-// One slot by its kind in the colour rgb; false when the redraw must stop
-// after it (a missing shape is being renamed).
-static bool DrawSlotIn(App& app, ScreenDevice& dev, int s, uint32_t rgb) {
+bool RenderSlot(App& app, Device& dev, int s, uint32_t rgb) {
     Drawing& d = app.dwg;
     const std::string& kind = d.ObjType[s];
     if (kind == "Arc") {
@@ -115,13 +113,13 @@ static bool DrawSlot(App& app, ScreenDevice& dev, int s) {
     if (d.ObjType[s].empty()) return true;
     // Colours above 7 are repaired in the table; below -7 no colour exists either.
     if (d.ObjColor[s] > 7 || d.ObjColor[s] < -7) d.ObjColor[s] = 1;
-    return DrawSlotIn(app, dev, s, ColorOf(app, d.ObjColor[s]));
+    return RenderSlot(app, dev, s, ColorOf(app, d.ObjColor[s]));
 }
 
 void DrawObject(App& app, int slot, uint32_t rgb) {
     if (slot < 1 || slot > kMaxSlot || app.dwg.ObjType[slot].empty()) return;
     ScreenDevice dev = MakeScreenDevice(app);
-    DrawSlotIn(app, dev, slot, rgb);
+    RenderSlot(app, dev, slot, rgb);
 }
 
 // ---- the prompt line -------------------------------------------------------------

@@ -9,6 +9,7 @@
 #include <string>
 
 struct App;
+class Device;
 class ScreenDevice;
 
 // Flag bit 1: leave one cross-hair visible at the end. Callers use 1, 3 and 0.
@@ -27,6 +28,10 @@ void DrawArcObject(App& app, int slot, uint32_t rgb);
 void DrawCircleObject(App& app, int slot, uint32_t rgb);
 // Vertices (slot, 1..last) of the table's vertex arrays.
 void DrawPolyline(App& app, int slot, int lineType, uint32_t rgb, int last, double fx, double fy);
+// One slot of the table through any device, by its kind, in the colour rgb
+// (the screen, the printer and the plotter draw the table through this);
+// false when the caller must stop after it (a missing shape is being renamed).
+bool RenderSlot(App& app, Device& dev, int slot, uint32_t rgb);
 // Any object of the table on the screen in the colour rgb, as the redraw
 // draws it (the selection's highlight).
 void DrawObject(App& app, int slot, uint32_t rgb);

@@ -261,7 +261,7 @@ void RenderShape(App& app, Device& dev, uint32_t rgb, double s, const std::strin
     if (app.cmd.ShapeAbort) return;
     std::shared_ptr<const ShapeFile> file = FindShapeFile(app, name);
     if (!file) {
-        if (app.shapes.MissingShapeFn) app.shapes.MissingShapeFn(app, name, slot);
+        if (!dev.MissingShape(name) && app.shapes.MissingShapeFn) app.shapes.MissingShapeFn(app, name, slot);
         return;
     }
     if (fx == 0) fx = 1;

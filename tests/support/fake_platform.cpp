@@ -98,3 +98,20 @@ void TestApp::Start(const std::string& folder) {
     SurfaceResize(app->screen, 1200, 800, 144, 0);
     Form_Load(*app, folder, 12000, 8000);
 }
+
+bool FakePlatform::PrinterBegin(const PrintJob& job, PrintArea& area, std::string& error) {
+    if (!printerStarts) {
+        error = "the printer is off";
+        return false;
+    }
+    printJobs.push_back(job);
+    area = printArea;
+    return true;
+}
+
+PrintOutcome FakePlatform::PrinterEnd() {
+    ++printJobsEnded;
+    PrintOutcome o = printOutcome;
+    if (o.where.empty() && !printJobs.empty()) o.where = printJobs.back().pdfPath;
+    return o;
+}

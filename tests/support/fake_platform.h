@@ -25,6 +25,14 @@ struct TextRecord {
     uint32_t rgb;
 };
 
+// One thing the printer was handed: 'L' line, 'P' point, 'F' font, 'T' text line.
+struct PrintCall {
+    char what;
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // twips (a point uses x1, y1; a font's size is x1)
+    uint32_t rgb = 0;
+    std::string text;                       // a text line, or a font's name
+};
+
 struct MenuState {
     bool checked = false;
     bool enabled = true;
@@ -70,6 +78,16 @@ public:
     void TimerStop() override { timerInterval = 0; }
     std::string ClipboardText() override { return clipboard; }
     void Quit() override { quit = true; }
+    bool PrinterBegin(const PrintJob& job, PrintArea& area, std::string& error) override;
+    void PrinterLine(double x1, double y1, double x2, double y2, uint32_t rgb) override {
+        printed.push_back({'L', x1, y1, x2, y2, rgb, ""});
+    }
+    void PrinterPoint(double x, double y, uint32_t rgb) override { printed.push_back({'P', x, y, 0, 0, rgb, ""}); }
+    void PrinterFont(const std::string& name, double points) override {
+        printed.push_back({'F', points, 0, 0, 0, 0, name});
+    }
+    void PrinterTextLine(const std::string& text) override { printed.push_back({'T', 0, 0, 0, 0, 0, text}); }
+    PrintOutcome PrinterEnd() override;
     // Pictures come from `pictures`, by path.
     bool LoadPicture(const std::string& path, int& w, int& h, std::vector<uint32_t>& px) override;
 
@@ -100,6 +118,13 @@ public:
     std::string clipboard;                    // the system clipboard's text
     int timerInterval = 0;                    // the running timer's interval (ms), 0 when stopped
     bool quit = false;
+    // The printer: the area it reports, whether it starts, and how jobs end.
+    PrintArea printArea{0, 0, 15000, 10000};
+    bool printerStarts = true;
+    PrintOutcome printOutcome{true, true, "", ""};  // `where` empty: the job's PDF path
+    std::vector<PrintJob> printJobs;          // jobs started
+    int printJobsEnded = 0;
+    std::vector<PrintCall> printed;           // what the jobs were handed, in order
     struct Picture {
         int width = 0, height = 0;
         std::vector<uint32_t> px;

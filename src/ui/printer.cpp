@@ -1,0 +1,188 @@
+// QPrinter or QPdfWriter behind the core's printer calls. Pen widths are the
+// printer's pixels at 600 dpi, so the points of a printed curve (about 8.73
+// twips apart) overlap into a continuous line with the default width 6
+// (14.4 twips).
+#include "ui/printer.h"
+
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+#include <cstdlib>
+
+#include "platform/surface.h"
+#include "ui/qt_platform.h"
+
+namespace {
+
+constexpr double kPenPixelsPerInch = 600;   // the unit of pen widths
+constexpr double kPdfMarginInches = 0.25;   // a PDF page keeps a printer's margins
+
+QColor ColorOfRgb(uint32_t rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
+
+// The paper of the user's region.
+QPageSize LocalPaper() {
+    return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                                 : QPageSize::A4);
+}
+
+bool UsePdf() {
+    if (std::getenv("ZARNIC_PRINT_TO_PDF")) return true;
+    return QPrinterInfo::defaultPrinter().isNull();
+}
+
+}  // namespace
+
+QtPrinter::QtPrinter() = default;
+QtPrinter::~QtPrinter() {
+    if (active_) {
+        painter_.end();
+        if (file_) file_->cancelWriting();
+    }
+}
+
+bool QtPrinter::StartPainter(QPagedPaintDevice* device, const PrintJob& job, PrintArea& area) {
+    device_ = device;
+    if (!painter_.begin(device)) return false;
+    const double dpiX = device->logicalDpiX(), dpiY = device->logicalDpiY();
+    painter_.scale(dpiX / kTwipsPerInch, dpiY / kTwipsPerInch);
+    painter_.setRenderHint(QPainter::Antialiasing, true);
+    QRectF paint = device->pageLayout().paintRect(QPageLayout::Inch);
+    area.left = 0;
+    area.top = 0;
+    area.width = paint.width() * kTwipsPerInch;
+    area.height = paint.height() * kTwipsPerInch;
+    pageHeight_ = area.height;
+    penTwips_ = job.penWidth * kTwipsPerInch / kPenPixelsPerInch;
+    textY_ = 0;
+    font_ = QFont();
+    batch_ = Batch::None;
+    active_ = true;
+    return true;
+}
+
+bool QtPrinter::Begin(const PrintJob& job, PrintArea& area, std::string& error) {
+    if (active_) End();
+    const QPageLayout::Orientation orientation =
+        job.orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait;
+    if (!UsePdf()) {
+        QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+        printer_->setPageOrientation(orientation);
+        printer_->setDocName("Zarnic");
+        where_ = S(info.printerName());
+        if (StartPainter(printer_.get(), job, area)) return true;
+        printer_.reset();
+        error = "the printer " + where_ + " could not be started";
+        return false;
+    }
+    where_ = job.pdfPath;
+    file_ = std::make_unique<QSaveFile>(Q(job.pdfPath));
+    if (!file_->open(QIODevice::WriteOnly)) {
+        error = job.pdfPath + ": " + S(file_->errorString());
+        file_.reset();
+        return false;
+    }
+    pdf_ = std::make_unique<QPdfWriter>(file_.get());
+    pdf_->setCreator("Zarnic");
+    pdf_->setTitle(QFileInfo(Q(job.pdfPath)).completeBaseName());
+    pdf_->setResolution(1200);
+    pdf_->setPageLayout(QPageLayout(LocalPaper(), orientation,
+                                    QMarginsF(kPdfMarginInches, kPdfMarginInches, kPdfMarginInches, kPdfMarginInches),
+                                    QPageLayout::Inch));
+    if (StartPainter(pdf_.get(), job, area)) return true;
+    pdf_.reset();
+    file_->cancelWriting();
+    file_.reset();
+    error = job.pdfPath + ": the PDF file could not be started";
+    return false;
+}
+
+void QtPrinter::Use(Batch kind, uint32_t rgb) {
+    if (batch_ == kind && batchRgb_ == rgb) return;
+    Flush();
+    batch_ = kind;
+    batchRgb_ = rgb;
+}
+
+void QtPrinter::Flush() {
+    if (batch_ == Batch::None) return;
+    painter_.setPen(QPen(ColorOfRgb(batchRgb_), penTwips_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    if (!points_.isEmpty()) painter_.drawPoints(points_.constData(), static_cast<int>(points_.size()));
+    if (!lines_.isEmpty()) painter_.drawLines(lines_.constData(), static_cast<int>(lines_.size()));
+    points_.clear();
+    lines_.clear();
+    batch_ = Batch::None;
+}
+
+void QtPrinter::Line(double x1, double y1, double x2, double y2, uint32_t rgb) {
+    if (!active_) return;
+    Use(Batch::Lines, rgb);
+    lines_.append(QLineF(x1, y1, x2, y2));
+}
+
+void QtPrinter::Point(double x, double y, uint32_t rgb) {
+    if (!active_) return;
+    Use(Batch::Points, rgb);
+    points_.append(QPointF(x, y));
+}
+
+void QtPrinter::Font(const std::string& name, double points) {
+    font_ = QFont(Q(name));
+    font_.setStyleHint(QFont::TypeWriter);  // a fixed-pitch font where the named one is missing
+    font_.setPointSizeF(points);
+}
+
+void QtPrinter::TextLine(const std::string& text) {
+    if (!active_) return;
+    Flush();
+    QFontMetricsF metrics(font_, device_);
+    const double dpiY = device_->logicalDpiY();
+    const double lineTwips = metrics.lineSpacing() * kTwipsPerInch / dpiY;
+    if (textY_ > 0 && textY_ + lineTwips > pageHeight_) {
+        device_->newPage();
+        textY_ = 0;
+    }
+    // Text is set in device pixels, where the font's point size means what it says.
+    painter_.save();
+    painter_.resetTransform();
+    painter_.setFont(font_);
+    painter_.setPen(Qt::black);
+    painter_.drawText(QPointF(0, textY_ * dpiY / kTwipsPerInch + metrics.ascent()), Q(text));
+    painter_.restore();
+    textY_ += lineTwips;
+}
+
+PrintOutcome QtPrinter::End() {
+    PrintOutcome o;
+    if (!active_) {
+        o.error = "no print job was started";
+        return o;
+    }
+    Flush();
+    active_ = false;
+    const bool painted = painter_.end();
+    o.where = where_;
+    if (printer_) {
+        o.ok = painted;
+        if (!painted) o.error = "the printer " + where_ + " did not take the page";
+        printer_.reset();
+        return o;
+    }
+    o.toPdf = true;
+    pdf_.reset();  // finishes the file's last bytes
+    if (!painted) {
+        file_->cancelWriting();
+        o.error = where_ + ": the PDF file could not be finished";
+    } else if (!file_->commit()) {
+        o.error = where_ + ": " + S(file_->errorString());
+    } else {
+        o.ok = true;
+    }
+    file_.reset();
+    return o;
+}

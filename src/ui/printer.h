@@ -1,0 +1,54 @@
+// The printer of the Qt binding: the system's default printer through
+// QPrinter, or, when the machine has none (or ZARNIC_PRINT_TO_PDF is set),
+// a PDF file written safely through QPdfWriter. The painter works in twips
+// of the printable area; points and lines are gathered by colour and drawn
+// in batches. Used by QtPlatform and the output benchmark.
+#pragma once
+#include <QFont>
+#include <QLineF>
+#include <QPainter>
+#include <QPointF>
+#include <QVector>
+#include <memory>
+#include <string>
+
+#include "platform/platform.h"
+
+class QPagedPaintDevice;
+class QPdfWriter;
+class QPrinter;
+class QSaveFile;
+
+class QtPrinter {
+public:
+    QtPrinter();
+    ~QtPrinter();
+    bool Begin(const PrintJob& job, PrintArea& area, std::string& error);
+    void Line(double x1, double y1, double x2, double y2, uint32_t rgb);
+    void Point(double x, double y, uint32_t rgb);
+    void Font(const std::string& name, double points);
+    void TextLine(const std::string& text);
+    PrintOutcome End();
+
+private:
+    enum class Batch { None, Points, Lines };
+    void Use(Batch kind, uint32_t rgb);
+    void Flush();
+    bool StartPainter(QPagedPaintDevice* device, const PrintJob& job, PrintArea& area);
+
+    std::unique_ptr<QPrinter> printer_;   // the system printer's job
+    std::unique_ptr<QSaveFile> file_;     // the PDF file, renamed into place at the end
+    std::unique_ptr<QPdfWriter> pdf_;
+    QPagedPaintDevice* device_ = nullptr; // whichever of the two is printing
+    QPainter painter_;
+    bool active_ = false;                 // a job is running
+    std::string where_;                   // the printer's name or the PDF's path
+    double penTwips_ = 14.4;              // pen width (twips)
+    double pageHeight_ = 0;               // printable height (twips)
+    double textY_ = 0;                    // top of the next text line (twips)
+    QFont font_;                          // font of the text lines
+    Batch batch_ = Batch::None;           // what is gathered
+    uint32_t batchRgb_ = 0;               // in which colour
+    QVector<QPointF> points_;
+    QVector<QLineF> lines_;
+};
