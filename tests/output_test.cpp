@@ -414,7 +414,7 @@ TEST_F(OutputTest, PrintGoesToAPdfBesideTheDrawingWhenThereIsNoPrinter) {
     EXPECT_EQ(t.fake.printJobs[0].pdfPath, app().set.DwgFolderDefault + "Drawing.pdf");
     EXPECT_TRUE(t.fake.printed.empty());
     EXPECT_EQ(t.fake.boxes.back().text,
-              "No printer is set up on this computer, so the page was written as a PDF file:\r\n" +
+              "No printer was found. The page was written to the PDF file\r\n" +
                   t.fake.printJobs[0].pdfPath);
     // Named: beside the drawing.
     d().DwgPath = dir.path();

@@ -21,7 +21,7 @@ const char kMsgErrorB[] = " has occured.";
 const char kMsgSettingsUnread[] = "\r\nThe printer settings file could not be read:\r\n";  // + path
 const char kMsgShapeA[] = "Shape File ";           // + prefix + name
 const char kMsgShapeB[] = " can't be found";
-const char kMsgToPdf[] = "No printer is set up on this computer, so the page was written as a PDF file:\r\n";
+const char kMsgToPdf[] = "No printer was found. The page was written to the PDF file\r\n";  // + path
 const char kMsgNotPrinted[] = "The page could not be printed:\r\n";  // + reason
 const char kShortcutPdfName[] = "Zarnic Shortcut Keys.pdf";
 

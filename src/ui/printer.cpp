@@ -111,10 +111,25 @@ void QtPrinter::Use(Batch kind, uint32_t rgb) {
 
 void QtPrinter::Flush() {
     if (batch_ == Batch::None) return;
-    painter_.setPen(QPen(ColorOfRgb(batchRgb_), penTwips_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    if (!points_.isEmpty()) painter_.drawPoints(points_.constData(), static_cast<int>(points_.size()));
+    const QColor color = ColorOfRgb(batchRgb_);
+    const QPen pen(color, penTwips_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    painter_.setPen(pen);
     if (!lines_.isEmpty()) painter_.drawLines(lines_.constData(), static_cast<int>(lines_.size()));
-    points_.clear();
+    for (const QPolygonF& run : runs_) {
+        if (run.size() > 1) {
+            painter_.drawPolyline(run);
+        } else if (penTwips_ > 0) {
+            // A lone point is one round dot of the pen's width.
+            painter_.setPen(Qt::NoPen);
+            painter_.setBrush(color);
+            painter_.drawEllipse(run.front(), penTwips_ / 2, penTwips_ / 2);
+            painter_.setBrush(Qt::NoBrush);
+            painter_.setPen(pen);
+        } else {
+            painter_.drawPoint(run.front());
+        }
+    }
+    runs_.clear();
     lines_.clear();
     batch_ = Batch::None;
 }
@@ -128,7 +143,16 @@ void QtPrinter::Line(double x1, double y1, double x2, double y2, uint32_t rgb) {
 void QtPrinter::Point(double x, double y, uint32_t rgb) {
     if (!active_) return;
     Use(Batch::Points, rgb);
-    points_.append(QPointF(x, y));
+    // Dots no farther apart than the pen is wide touch: on paper they are one stroke.
+    const QPointF p(x, y);
+    if (!runs_.isEmpty()) {
+        const QPointF gap = runs_.back().back() - p;
+        if (gap.x() * gap.x() + gap.y() * gap.y() <= penTwips_ * penTwips_) {
+            runs_.back().append(p);
+            return;
+        }
+    }
+    runs_.append(QPolygonF{p});
 }
 
 void QtPrinter::Font(const std::string& name, double points) {

@@ -2,12 +2,15 @@
 // QPrinter, or, when the machine has none (or ZARNIC_PRINT_TO_PDF is set),
 // a PDF file written safely through QPdfWriter. The painter works in twips
 // of the printable area; points and lines are gathered by colour and drawn
-// in batches. Used by QtPlatform and the output benchmark.
+// in batches, and a run of points close enough for their dots to overlap is
+// drawn as the one stroke it makes on paper. Used by QtPlatform and the
+// output benchmark.
 #pragma once
 #include <QFont>
 #include <QLineF>
 #include <QPainter>
 #include <QPointF>
+#include <QPolygonF>
 #include <QVector>
 #include <memory>
 #include <string>
@@ -49,6 +52,6 @@ private:
     QFont font_;                          // font of the text lines
     Batch batch_ = Batch::None;           // what is gathered
     uint32_t batchRgb_ = 0;               // in which colour
-    QVector<QPointF> points_;
+    QVector<QPolygonF> runs_;             // runs of overlapping points
     QVector<QLineF> lines_;
 };

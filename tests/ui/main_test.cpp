@@ -24,5 +24,6 @@ int main(int argc, char** argv) {
     failed += RunZarnic2Tests(argc, argv) != 0;
     failed += RunFileWindowsTests(argc, argv) != 0;
     failed += RunInteractionTests(argc, argv) != 0;
+    failed += RunPrintTests(argc, argv) != 0;
     return failed;
 }

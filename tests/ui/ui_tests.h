@@ -6,3 +6,4 @@ int RunZarnic2Tests(int argc, char** argv);
 int RunFileWindowsTests(int argc, char** argv);
 int RunInteractionTests(int argc, char** argv);
 int RunHighDpiTests(int argc, char** argv);
+int RunPrintTests(int argc, char** argv);
