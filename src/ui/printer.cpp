@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
+#include <cmath>
 #include <cstdlib>
 
 #include "platform/surface.h"
@@ -21,6 +22,22 @@ namespace {
 
 constexpr double kPenPixelsPerInch = 600;   // the unit of pen widths
 constexpr double kPdfMarginInches = 0.25;   // a PDF page keeps a printer's margins
+
+// Whole twips (1/1440 in, far below any printer's dot): the PDF writer
+// writes whole numbers in a few digits and fractions in nine.
+QPointF Twips(double x, double y) { return QPointF(std::round(x), std::round(y)); }
+
+// True when every point lies within half a twip of the line through a and b.
+bool NearChord(const QPointF& a, const QPointF& b, const QVector<QPointF>& points) {
+    const QPointF d = b - a;
+    const double len = std::hypot(d.x(), d.y());
+    if (len == 0) return false;
+    for (const QPointF& q : points) {
+        const QPointF v = q - a;
+        if (std::fabs(d.x() * v.y() - d.y() * v.x()) > 0.5 * len) return false;
+    }
+    return true;
+}
 
 QColor ColorOfRgb(uint32_t rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
 
@@ -60,7 +77,7 @@ bool QtPrinter::StartPainter(QPagedPaintDevice* device, const PrintJob& job, Pri
     penTwips_ = job.penWidth * kTwipsPerInch / kPenPixelsPerInch;
     textY_ = 0;
     font_ = QFont();
-    batch_ = Batch::None;
+    batching_ = false;
     active_ = true;
     return true;
 }
@@ -102,19 +119,19 @@ bool QtPrinter::Begin(const PrintJob& job, PrintArea& area, std::string& error) 
     return false;
 }
 
-void QtPrinter::Use(Batch kind, uint32_t rgb) {
-    if (batch_ == kind && batchRgb_ == rgb) return;
+void QtPrinter::Use(uint32_t rgb) {
+    if (batching_ && batchRgb_ == rgb) return;
     Flush();
-    batch_ = kind;
+    batching_ = true;
     batchRgb_ = rgb;
 }
 
 void QtPrinter::Flush() {
-    if (batch_ == Batch::None) return;
+    if (!batching_) return;
     const QColor color = ColorOfRgb(batchRgb_);
     const QPen pen(color, penTwips_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     painter_.setPen(pen);
-    if (!lines_.isEmpty()) painter_.drawLines(lines_.constData(), static_cast<int>(lines_.size()));
+    for (const QPolygonF& line : lines_) painter_.drawPolyline(line);
     for (const QPolygonF& run : runs_) {
         if (run.size() > 1) {
             painter_.drawPolyline(run);
@@ -131,27 +148,39 @@ void QtPrinter::Flush() {
     }
     runs_.clear();
     lines_.clear();
-    batch_ = Batch::None;
+    batching_ = false;
 }
 
 void QtPrinter::Line(double x1, double y1, double x2, double y2, uint32_t rgb) {
     if (!active_) return;
-    Use(Batch::Lines, rgb);
-    lines_.append(QLineF(x1, y1, x2, y2));
+    Use(rgb);
+    // A segment that goes on from the last one's end extends its polyline.
+    const QPointF a = Twips(x1, y1), b = Twips(x2, y2);
+    if (!lines_.isEmpty() && lines_.back().back() == a) lines_.back().append(b);
+    else lines_.append(QPolygonF{a, b});
 }
 
 void QtPrinter::Point(double x, double y, uint32_t rgb) {
     if (!active_) return;
-    Use(Batch::Points, rgb);
+    Use(rgb);
     // Dots no farther apart than the pen is wide touch: on paper they are one stroke.
-    const QPointF p(x, y);
+    const QPointF p = Twips(x, y);
     if (!runs_.isEmpty()) {
-        const QPointF gap = runs_.back().back() - p;
+        QPolygonF& run = runs_.back();
+        const QPointF gap = run.back() - p;
         if (gap.x() * gap.x() + gap.y() * gap.y() <= penTwips_ * penTwips_) {
-            runs_.back().append(p);
+            // A point the stroke passes within half a twip of anyway need not be a corner of it.
+            dropped_.append(run.back());
+            if (run.size() >= 2 && NearChord(run[run.size() - 2], p, dropped_)) {
+                run.back() = p;
+            } else {
+                dropped_.clear();
+                run.append(p);
+            }
             return;
         }
     }
+    dropped_.clear();
     runs_.append(QPolygonF{p});
 }
 

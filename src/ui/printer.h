@@ -2,12 +2,12 @@
 // QPrinter, or, when the machine has none (or ZARNIC_PRINT_TO_PDF is set),
 // a PDF file written safely through QPdfWriter. The painter works in twips
 // of the printable area; points and lines are gathered by colour and drawn
-// in batches, and a run of points close enough for their dots to overlap is
-// drawn as the one stroke it makes on paper. Used by QtPlatform and the
+// in batches by colour, and a run of points close enough for their dots to
+// overlap is drawn as the one stroke it makes on paper (leaving out points
+// it passes within half a twip of). Used by QtPlatform and the
 // output benchmark.
 #pragma once
 #include <QFont>
-#include <QLineF>
 #include <QPainter>
 #include <QPointF>
 #include <QPolygonF>
@@ -34,8 +34,7 @@ public:
     PrintOutcome End();
 
 private:
-    enum class Batch { None, Points, Lines };
-    void Use(Batch kind, uint32_t rgb);
+    void Use(uint32_t rgb);
     void Flush();
     bool StartPainter(QPagedPaintDevice* device, const PrintJob& job, PrintArea& area);
 
@@ -50,8 +49,9 @@ private:
     double pageHeight_ = 0;               // printable height (twips)
     double textY_ = 0;                    // top of the next text line (twips)
     QFont font_;                          // font of the text lines
-    Batch batch_ = Batch::None;           // what is gathered
-    uint32_t batchRgb_ = 0;               // in which colour
+    bool batching_ = false;               // lines or points are gathered
+    uint32_t batchRgb_ = 0;               // in this colour
     QVector<QPolygonF> runs_;             // runs of overlapping points
-    QVector<QLineF> lines_;
+    QVector<QPointF> dropped_;            // points of the last run left out since its last corner
+    QVector<QPolygonF> lines_;            // connected segments as polylines
 };
