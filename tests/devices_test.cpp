@@ -1,6 +1,7 @@
 // One geometry for every device: a recording device given the same drawing
 // receives exactly what the screen draws (replayed onto a buffer it gives
-// the screen's pixels), and the culled redraw equals the full one.
+// the screen's pixels) and what the printer prints, and the culled redraw
+// equals the full one.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,6 +10,7 @@
 #include "commands/files.h"
 #include "commands/viewmenu.h"
 #include "fake_platform.h"
+#include "output/print.h"
 #include "view/device.h"
 #include "view/font.h"
 #include "view/redraw.h"
@@ -95,6 +97,36 @@ TEST_F(DevicesTest, ARecordingDeviceReceivesTheScreensGeometry) {
     }
     EXPECT_GT(drawn, 2000);
     EXPECT_EQ(differ, 0);
+}
+
+TEST_F(DevicesTest, ThePrinterPrintsTheRecordedGeometryInItsMapping) {
+    Drawing& d = app().dwg;
+    const PageMapping m = FitPage(PrinterSettings{}, PrintArea{0, 0, 15000, 10000}, d.LimLLX, d.LimLLY, d.LimURX,
+                                  d.LimURY);
+    RecordingDevice rec(1000 / m.PrintScale, d.PI);
+    for (int s = 1; s < d.ObjNext; ++s)
+        if (!d.ObjType[s].empty()) RenderSlot(app(), rec, s, PrintColorOf(app(), d.ObjColor[s]));
+    PrintTable(app(), m);
+    const std::vector<PrintCall>& got = t.fake.printed;
+    // Dots become points and every drawn segment a line, in order, mapped to the page.
+    std::vector<PrintCall> want;
+    double px = 0, py = 0;
+    for (const auto& o : rec.ops) {
+        const double x = WorldToPrinterX(m, o.x), y = WorldToPrinterY(m, o.y);
+        if (o.what == 'D') want.push_back({'P', x, y, 0, 0, o.rgb, ""});
+        else if (o.what == 'L') want.push_back({'L', px, py, x, y, o.rgb, ""});
+        px = x, py = y;
+    }
+    ASSERT_EQ(got.size(), want.size());
+    EXPECT_GT(got.size(), 500u);
+    for (size_t i = 0; i < got.size(); ++i) {
+        ASSERT_EQ(got[i].what, want[i].what) << i;
+        ASSERT_EQ(got[i].rgb, want[i].rgb) << i;
+        ASSERT_DOUBLE_EQ(got[i].x1, want[i].x1) << i;
+        ASSERT_DOUBLE_EQ(got[i].y1, want[i].y1) << i;
+        ASSERT_DOUBLE_EQ(got[i].x2, want[i].x2) << i;
+        ASSERT_DOUBLE_EQ(got[i].y2, want[i].y2) << i;
+    }
 }
 
 TEST_F(DevicesTest, CulledRedrawEqualsTheFullOne) {
