@@ -44,8 +44,10 @@ TEST(MenuTable, FilesEntriesInOrderWithTheirKeys) {
         {"Save", "Ctrl+S"},
         {"Save As", ""},
         {"Print Drawing", "Ctrl+P"},
+        {"Print at True Size...", "Ctrl+Shift+P"},
         {"Printer Setup", ""},
         {"Plot to HPGL File", "Ctrl+H"},
+        {"Export...", "Ctrl+Shift+E"},
         {"Print List of Shortcut Keys", "Ctrl+Shift+F1"},
         {"End", "Ctrl+Q"}};
     EXPECT_EQ(files, want);

@@ -122,7 +122,7 @@ double WorldToPrinterX(const PageMapping& m, double x) { return m.PrintScale * x
 
 // Y alone is shortened by 1 %, as the page always was.
 double WorldToPrinterY(const PageMapping& m, double y) {
-    return m.PageHeight - m.PrintScale * y * 0.99 + m.PrintYShift;
+    return m.PageHeight - m.PrintScale * y * m.YFactor + m.PrintYShift;
 }
 
 // ---- the device ----------------------------------------------------------------

@@ -29,6 +29,7 @@ struct PageMapping {
     double PrintXShift = 0;    // twips
     double PrintYShift = 0;    // twips
     int PageLeft = 0, PageTop = 0, PageWidth = 0, PageHeight = 0;  // the printable area (twips)
+    double YFactor = 0.99;     // Y is shortened by 1 % on the fitted page; 1 at true size
 };
 
 struct Printing {

@@ -4,6 +4,7 @@
 // tests use a scripted fake (tests/support). No toolkit type appears here.
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,42 @@ struct PrintOutcome {
     bool toPdf = false;         // they went to the PDF file (no printer on this machine)
     std::string where;          // the printer's name, or the PDF file's path
     std::string error;          // what went wrong, in words, when not ok
+};
+
+// Export at true size. PDF and SVG receive the drawing as polylines on a
+// page measured in inches from its top left corner; DXF receives entities
+// in drawing units (inches): polylines, arcs, circles, texts and hidden
+// lines, each on the layer of its colour number (1..7).
+enum class ExportFormat { Pdf, Svg, Dxf };
+struct ExportJob {
+    ExportFormat format = ExportFormat::Pdf;
+    std::string path;            // the file to write (safely: temporary file, then rename)
+    double width = 0, height = 0;  // page size (PDF, SVG), inches
+    double dash = 0.2, gap = 0.06;   // the hidden-line pattern in its stored form (DXF's line type)
+};
+class ExportSink {
+public:
+    virtual ~ExportSink() = default;
+    // xy holds x0, y0, x1, y1, ...; rgb is the object's printed colour,
+    // color its colour number 1..7.
+    virtual void Polyline(const std::vector<double>& xy, bool closed, uint32_t rgb, int color) = 0;
+    // DXF only: true curves (radians, counter-clockwise from a0 to a1), texts
+    // (justification "S", "C", "M" or "E", height and angle in drawing units
+    // and radians, at the insertion point) and hidden (dashed) segments.
+    virtual void Arc(double cx, double cy, double r, double a0, double a1, int color) {
+        (void)cx, (void)cy, (void)r, (void)a0, (void)a1, (void)color;
+    }
+    virtual void Circle(double cx, double cy, double r, int color) { (void)cx, (void)cy, (void)r, (void)color; }
+    virtual void Text(const std::string& text, const std::string& just, double h, double angle, double x, double y,
+                      int color) {
+        (void)text, (void)just, (void)h, (void)angle, (void)x, (void)y, (void)color;
+    }
+    virtual void HiddenLine(double x1, double y1, double x2, double y2, int color) {
+        (void)x1, (void)y1, (void)x2, (void)y2, (void)color;
+    }
+    // Writes the file; false, with the reason, when it could not be written
+    // (no partial file is left).
+    virtual bool Finish(std::string& error) = 0;
 };
 
 class Platform {
@@ -134,6 +171,31 @@ public:
     virtual void PrinterFont(const std::string& name, double points) { (void)name, (void)points; }
     virtual void PrinterTextLine(const std::string& text) { (void)text; }
     virtual PrintOutcome PrinterEnd() { return {}; }
+    // A save dialog: title, starting folder, proposed name, filters (as
+    // "PDF at true size (*.pdf)"); returns the chosen path ("" when
+    // cancelled) and the index of the filter chosen. An existing file is
+    // replaced only after the dialog's own question.
+    virtual std::string SaveFileDialog(const std::string& title, const std::string& folder, const std::string& name,
+                                       const std::vector<std::string>& filters, int& filter) {
+        (void)title, (void)folder, (void)name, (void)filters, (void)filter;
+        return "";
+    }
+    // Starts an export; nullptr, with the reason, when it cannot start.
+    virtual std::unique_ptr<ExportSink> ExportOpen(const ExportJob& job, std::string& error) {
+        (void)job;
+        error = "export is not available";
+        return nullptr;
+    }
+    // The next page of a running print job.
+    virtual void PrinterNewPage() {}
+    // Lines and points outside this rectangle (twips) are not printed; a
+    // width of 0 lifts the clip.
+    virtual void PrinterClip(double x, double y, double w, double h) { (void)x, (void)y, (void)w, (void)h; }
+    // Text on the page at (x, y) twips (top left of the text) in a plain
+    // sans-serif font of the given size, black.
+    virtual void PrinterTextAt(double x, double y, double points, const std::string& text) {
+        (void)x, (void)y, (void)points, (void)text;
+    }
     // Ends the run after the current event.
     virtual void Quit() = 0;
 };

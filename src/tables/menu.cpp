@@ -12,6 +12,7 @@
 #include "editing/editcmds.h"
 #include "editing/selection.h"
 #include "help/help.h"
+#include "output/export.h"
 #include "output/plot.h"
 #include "output/print.h"
 #include "output/printsetup.h"
@@ -38,8 +39,10 @@ const std::vector<MenuRow>& MenuTable() {
         {"Files", "Save", "Save", "Ctrl+S", Save_Click, kMenuSeparatorBefore},
         {"Files", "Save_As", "Save As", "", Save_As_Click, kMenuPlain},
         {"Files", "Print", "Print Drawing", "Ctrl+P", PrintDrawing_Click, kMenuSeparatorBefore},
+        {"Files", "PrintTrueSize", "Print at True Size...", "Ctrl+Shift+P", PrintTrueSize_Click, kMenuPlain},
         {"Files", "PrinterSetup", "Printer Setup", "", PrinterSetup_Click, kMenuPlain},
         {"Files", "Plot", "Plot to HPGL File", "Ctrl+H", Plot_Click, kMenuPlain},
+        {"Files", "Export", "Export...", "Ctrl+Shift+E", Export_Click, kMenuPlain},
         {"Files", "PrintKeys", "Print List of Shortcut Keys", "Ctrl+Shift+F1", PrintHelp_Click, kMenuPlain},
         ZN_RECENT(1), ZN_RECENT(2), ZN_RECENT(3), ZN_RECENT(4), ZN_RECENT(5),
         ZN_RECENT(6), ZN_RECENT(7), ZN_RECENT(8), ZN_RECENT(9),

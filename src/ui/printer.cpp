@@ -239,3 +239,34 @@ PrintOutcome QtPrinter::End() {
     file_.reset();
     return o;
 }
+
+void QtPrinter::NewPage() {
+    if (!active_) return;
+    Flush();
+    device_->newPage();
+    textY_ = 0;
+}
+
+void QtPrinter::Clip(double x, double y, double w, double h) {
+    if (!active_) return;
+    Flush();
+    if (w > 0 && h > 0) painter_.setClipRect(QRectF(x, y, w, h));
+    else painter_.setClipping(false);
+}
+
+void QtPrinter::TextAt(double x, double y, double points, const std::string& text) {
+    if (!active_) return;
+    Flush();
+    QFont font("Sans Serif");
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    QFontMetricsF metrics(font, device_);
+    const double dpiX = device_->logicalDpiX(), dpiY = device_->logicalDpiY();
+    painter_.save();
+    painter_.resetTransform();
+    painter_.setClipping(false);
+    painter_.setFont(font);
+    painter_.setPen(Qt::black);
+    painter_.drawText(QPointF(x * dpiX / kTwipsPerInch, y * dpiY / kTwipsPerInch + metrics.ascent()), Q(text));
+    painter_.restore();
+}

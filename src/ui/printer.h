@@ -31,6 +31,11 @@ public:
     void Point(double x, double y, uint32_t rgb);
     void Font(const std::string& name, double points);
     void TextLine(const std::string& text);
+    void NewPage();
+    // Clips lines and points to a rectangle of the page (twips); w 0 lifts it.
+    void Clip(double x, double y, double w, double h);
+    // Black text in a plain sans-serif font, its top left at (x, y) twips.
+    void TextAt(double x, double y, double points, const std::string& text);
     PrintOutcome End();
 
 private:

@@ -2,6 +2,13 @@
 // pixel buffer so the buffer stays the one picture of the drawing area.
 #include "ui/qt_platform.h"
 
+#include <QDir>
+#include <QFileDialog>
+#include <algorithm>
+
+#include "ui/dxfexport.h"
+#include "ui/vectorexport.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -209,3 +216,22 @@ void QtPlatform::ClipboardSetText(const std::string& text) { QApplication::clipb
 std::string QtPlatform::ClipboardText() { return S(QApplication::clipboard()->text()); }
 
 void QtPlatform::Quit() { main_.RequestQuit(); }
+
+std::string QtPlatform::SaveFileDialog(const std::string& title, const std::string& folder, const std::string& name,
+                                       const std::vector<std::string>& filters, int& filter) {
+    QStringList list;
+    for (const std::string& f : filters) list << Q(f);
+    QString chosen = list.value(filter);
+    QWidget* parent = QApplication::activeWindow() ? QApplication::activeWindow() : &main_;
+    // Qt's own dialog (the same under every desktop), which asks before replacing a file.
+    const QString path = QFileDialog::getSaveFileName(parent, Q(title), QDir(Q(folder)).filePath(Q(name)),
+                                                      list.join(";;"), &chosen, QFileDialog::DontUseNativeDialog);
+    filter = std::max(0, static_cast<int>(list.indexOf(chosen)));
+    main_.keyCatcher()->setFocus();
+    return S(path);
+}
+
+std::unique_ptr<ExportSink> QtPlatform::ExportOpen(const ExportJob& job, std::string& error) {
+    if (job.format == ExportFormat::Dxf) return OpenDxfExport(job, error);
+    return OpenVectorExport(job, error);
+}

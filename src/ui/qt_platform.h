@@ -56,6 +56,14 @@ public:
     void PrinterFont(const std::string& name, double points) override { printer_.Font(name, points); }
     void PrinterTextLine(const std::string& text) override { printer_.TextLine(text); }
     PrintOutcome PrinterEnd() override { return printer_.End(); }
+    void PrinterNewPage() override { printer_.NewPage(); }
+    void PrinterClip(double x, double y, double w, double h) override { printer_.Clip(x, y, w, h); }
+    void PrinterTextAt(double x, double y, double points, const std::string& text) override {
+        printer_.TextAt(x, y, points, text);
+    }
+    std::string SaveFileDialog(const std::string& title, const std::string& folder, const std::string& name,
+                               const std::vector<std::string>& filters, int& filter) override;
+    std::unique_ptr<ExportSink> ExportOpen(const ExportJob& job, std::string& error) override;
 
     // The windows the dialog ids stand for, set by the main window.
     void SetDialog(DialogId id, PanelWindow* w) { dialogs_[static_cast<int>(id)] = w; }

@@ -9,6 +9,8 @@
 
 bool Device::Touches(double, double, double, double) const { return true; }
 bool Device::MissingShape(const std::string&) { return false; }
+bool Device::Text(const std::string&, const std::string&, double, double, double, double, uint32_t) { return false; }
+bool Device::HiddenSegment(double, double, double, double, double, double, uint32_t) { return false; }
 
 ScreenDevice::ScreenDevice(Surface& s, double zoom, double panX, double panY, double viewBase,
                            double viewWidth, double pi)

@@ -47,6 +47,13 @@ public:
     // it (the printer's message, the plotter's silence); false leaves it to
     // the screen's question.
     virtual bool MissingShape(const std::string& name);
+    // A whole text, before its strokes: true when the device has taken it
+    // as text (a DXF file's TEXT entity); false draws the strokes.
+    virtual bool Text(const std::string& text, const std::string& just, double h, double a, double x, double y,
+                      uint32_t rgb);
+    // A whole hidden segment, before its dashes (dash and gap in their stored
+    // form): true when the device has taken it as one dashed line.
+    virtual bool HiddenSegment(double x1, double y1, double x2, double y2, double dash, double gap, uint32_t rgb);
 };
 
 // The dot run of the screen and the printer: the angular step is

@@ -20,6 +20,10 @@ public:
     bool Touches(double minX, double minY, double maxX, double maxY) const override {
         return to_.Touches(minX, minY, maxX, maxY);
     }
+    bool Text(const std::string& text, const std::string& just, double h, double a, double x, double y,
+              uint32_t rgb) override {
+        return to_.Text(text, just, h, a, x, y, rgb);
+    }
 
 private:
     Device& to_;

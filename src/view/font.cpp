@@ -256,6 +256,7 @@ void RenderCharacter(Device& dev, const Font& font, int c, const Placement& pl, 
 
 void RenderText(Device& dev, const Font& font, double descender, const std::string& text, const std::string& just,
                 double h, double a, double x, double y, uint32_t rgb) {
+    if (dev.Text(text, just, h, a, x, y, rgb)) return;
     const double n = TextCellCount(text);
     double xo = 0, yo = 0;
     if (just == "S") xo = 0, yo = descender * h;

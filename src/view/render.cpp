@@ -43,6 +43,7 @@ constexpr double kMaxDashes = 100000;
 
 void RenderHiddenSegment(Device& dev, double x1, double y1, double x2, double y2, const HiddenPattern& hp,
                          uint32_t rgb) {
+    if (dev.HiddenSegment(x1, y1, x2, y2, hp.dash, hp.gap, rgb)) return;
     double vx = x2 - x1, vy = y2 - y1;
     double L = std::sqrt(vx * vx + vy * vy);
     double period = hp.dash + hp.gap;

@@ -1,6 +1,8 @@
 // The scripted fake platform and the small file helpers of the tests.
 #include "fake_platform.h"
 
+#include <cstdio>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -114,4 +116,62 @@ PrintOutcome FakePlatform::PrinterEnd() {
     PrintOutcome o = printOutcome;
     if (o.where.empty() && !printJobs.empty()) o.where = printJobs.back().pdfPath;
     return o;
+}
+
+std::string FakePlatform::SaveFileDialog(const std::string& title, const std::string& folder, const std::string& name,
+                                         const std::vector<std::string>& filters, int& filter) {
+    std::string call = title + "|" + folder + "|" + name + "|";
+    for (const std::string& f : filters) call += f + ";";
+    saveDialogs.push_back(call);
+    filter = saveDialogFilter;
+    return saveDialogPath;
+}
+
+namespace {
+
+std::string Num(double v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.6f", v);
+    return buf;
+}
+
+// Writes every entity into the fake's list as a line of text.
+class RecordingSink : public ExportSink {
+public:
+    explicit RecordingSink(FakePlatform& fake) : fake_(fake) {}
+    void Polyline(const std::vector<double>& xy, bool closed, uint32_t rgb, int color) override {
+        std::string l = "P " + std::to_string(closed) + " " + std::to_string(rgb) + " " + std::to_string(color);
+        for (double v : xy) l += " " + Num(v);
+        fake_.exported.push_back(l);
+    }
+    void Arc(double cx, double cy, double r, double a0, double a1, int color) override {
+        fake_.exported.push_back("A " + std::to_string(color) + " " + Num(cx) + " " + Num(cy) + " " + Num(r) + " " +
+                                 Num(a0) + " " + Num(a1));
+    }
+    void Circle(double cx, double cy, double r, int color) override {
+        fake_.exported.push_back("C " + std::to_string(color) + " " + Num(cx) + " " + Num(cy) + " " + Num(r));
+    }
+    void Text(const std::string& text, const std::string& just, double h, double angle, double x, double y,
+              int color) override {
+        fake_.exported.push_back("T " + std::to_string(color) + " " + text + " " + just + " " + Num(h) + " " +
+                                 Num(angle) + " " + Num(x) + " " + Num(y));
+    }
+    void HiddenLine(double x1, double y1, double x2, double y2, int color) override {
+        fake_.exported.push_back("H " + std::to_string(color) + " " + Num(x1) + " " + Num(y1) + " " + Num(x2) + " " +
+                                 Num(y2));
+    }
+    bool Finish(std::string& error) override {
+        error = fake_.exportError;
+        return error.empty();
+    }
+
+private:
+    FakePlatform& fake_;
+};
+
+}  // namespace
+
+std::unique_ptr<ExportSink> FakePlatform::ExportOpen(const ExportJob& job, std::string&) {
+    exportJobs.push_back(job);
+    return std::make_unique<RecordingSink>(*this);
 }

@@ -88,6 +88,14 @@ public:
     }
     void PrinterTextLine(const std::string& text) override { printed.push_back({'T', 0, 0, 0, 0, 0, text}); }
     PrintOutcome PrinterEnd() override;
+    void PrinterNewPage() override { printed.push_back({'N', 0, 0, 0, 0, 0, ""}); }
+    void PrinterClip(double x, double y, double w, double h) override { printed.push_back({'C', x, y, w, h, 0, ""}); }
+    void PrinterTextAt(double x, double y, double points, const std::string& text) override {
+        printed.push_back({'X', x, y, points, 0, 0, text});
+    }
+    std::string SaveFileDialog(const std::string& title, const std::string& folder, const std::string& name,
+                               const std::vector<std::string>& filters, int& filter) override;
+    std::unique_ptr<ExportSink> ExportOpen(const ExportJob& job, std::string& error) override;
     // Pictures come from `pictures`, by path.
     bool LoadPicture(const std::string& path, int& w, int& h, std::vector<uint32_t>& px) override;
 
@@ -124,7 +132,15 @@ public:
     PrintOutcome printOutcome{true, true, "", ""};  // `where` empty: the job's PDF path
     std::vector<PrintJob> printJobs;          // jobs started
     int printJobsEnded = 0;
-    std::vector<PrintCall> printed;           // what the jobs were handed, in order
+    std::vector<PrintCall> printed;           // what the jobs were handed, in order ('N' new page, 'C' clip, 'X' text)
+    // The save dialog: what it was asked, and what it answers.
+    std::vector<std::string> saveDialogs;     // "title|folder|name|filter;filter;..." of each call
+    std::string saveDialogPath;               // the answer ("" cancels)
+    int saveDialogFilter = 0;                 // the filter chosen
+    // Exports: the jobs, and every entity as one line of text.
+    std::vector<ExportJob> exportJobs;
+    std::vector<std::string> exported;        // "P closed rgb color x y x y ...", "A ...", "C ...", "T ...", "H ..."
+    std::string exportError;                  // Finish fails with this when not empty
     struct Picture {
         int width = 0, height = 0;
         std::vector<uint32_t> px;

@@ -7,3 +7,4 @@ int RunFileWindowsTests(int argc, char** argv);
 int RunInteractionTests(int argc, char** argv);
 int RunHighDpiTests(int argc, char** argv);
 int RunPrintTests(int argc, char** argv);
+int RunDxfTests(int argc, char** argv);
