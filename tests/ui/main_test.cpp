@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
     failed += RunFileWindowsTests(argc, argv) != 0;
     failed += RunInteractionTests(argc, argv) != 0;
     failed += RunPrintTests(argc, argv) != 0;
+    failed += RunExportTests(argc, argv) != 0;
     failed += RunDxfTests(argc, argv) != 0;
     return failed;
 }

@@ -8,3 +8,4 @@ int RunInteractionTests(int argc, char** argv);
 int RunHighDpiTests(int argc, char** argv);
 int RunPrintTests(int argc, char** argv);
 int RunDxfTests(int argc, char** argv);
+int RunExportTests(int argc, char** argv);
