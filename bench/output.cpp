@@ -11,10 +11,13 @@
 #include <filesystem>
 
 #include "app.h"
+#include "output/export.h"
 #include "output/plot.h"
 #include "output/print.h"
 #include "rig.h"
+#include "ui/dxfexport.h"
 #include "ui/printer.h"
+#include "ui/vectorexport.h"
 
 namespace {
 
@@ -60,6 +63,38 @@ void BM_PrintPdf(benchmark::State& state) {
     state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(rig.dir + "bench.pdf", ec));
 }
 BENCHMARK(BM_PrintPdf)->Unit(benchmark::kMillisecond);
+
+// Export of the table in one format through the binding's sinks, as the
+// Export command writes it (the dialog left out).
+void Export(benchmark::State& state, ExportFormat format, const char* name) {
+    bench_rig::Rig& rig = bench_rig::TheRig();
+    App& app = *rig.app;
+    double minX, minY, maxX, maxY;
+    DrawingExtents(app, minX, minY, maxX, maxY);
+    ExportJob job;
+    job.format = format;
+    job.path = rig.dir + name;
+    job.width = maxX - minX + 2 * kExportMargin;
+    job.height = maxY - minY + 2 * kExportMargin;
+    struct Sinks : NullPlatform {
+        std::unique_ptr<ExportSink> ExportOpen(const ExportJob& j, std::string& e) override {
+            return j.format == ExportFormat::Dxf ? OpenDxfExport(j, e) : OpenVectorExport(j, e);
+        }
+    } sinks;
+    rig.ui.exporter = &sinks;
+    std::string error;
+    for (auto _ : state)
+        if (!ExportTable(app, job, error)) state.SkipWithError(error.c_str());
+    rig.ui.exporter = nullptr;
+    std::error_code ec;
+    state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(job.path, ec));
+}
+void BM_ExportPdf(benchmark::State& state) { Export(state, ExportFormat::Pdf, "bench-export.pdf"); }
+void BM_ExportSvg(benchmark::State& state) { Export(state, ExportFormat::Svg, "bench-export.svg"); }
+void BM_ExportDxf(benchmark::State& state) { Export(state, ExportFormat::Dxf, "bench-export.dxf"); }
+BENCHMARK(BM_ExportPdf)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportSvg)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportDxf)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

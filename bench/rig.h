@@ -39,7 +39,12 @@ public:
         if (printer) printer->PrinterPoint(x, y, rgb);
     }
     PrintOutcome PrinterEnd() override { return printer ? printer->PrinterEnd() : PrintOutcome{}; }
-    Platform* printer = nullptr;
+    std::unique_ptr<ExportSink> ExportOpen(const ExportJob& job, std::string& error) override {
+        if (exporter) return exporter->ExportOpen(job, error);
+        return NullPlatform::ExportOpen(job, error);
+    }
+    Platform* printer = nullptr;   // where printing goes
+    Platform* exporter = nullptr;  // where exports go
 };
 
 // A drawing file's text: header, records, extents.

@@ -8,7 +8,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <cctype>
 #include <cerrno>
 #include <cmath>
@@ -37,6 +39,42 @@ std::string Layer(int color) { return std::to_string(color >= 1 && color <= 7 ? 
 DL_Attributes Attributes(int color, const char* linetype = "BYLAYER") {
     return DL_Attributes(Layer(color), 256, -1, linetype, 1.0);
 }
+
+// dxflib's ASCII writer with its group lines gathered in a string: the
+// same layout (the code right-aligned in three places, then the value),
+// numbers in the C locale whatever the user's, trailing zeros cut.
+class BufferWriter final : public DL_WriterA {
+public:
+    explicit BufferWriter(std::string& out) : DL_WriterA("/dev/null", DL_Codes::AC1015), out_(out) {}
+    void dxfReal(int gc, double value) const override {
+        char buf[64];
+        auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 16);
+        std::string v(buf, r.ptr);
+        const size_t dot = v.find('.');
+        if (dot != std::string::npos) {
+            size_t end = v.find_last_not_of('0');
+            v.resize(std::max(end + 1, dot + 2));  // keeps one digit after the point
+        }
+        dxfString(gc, v);
+    }
+    void dxfInt(int gc, int value) const override { dxfString(gc, std::to_string(value)); }
+    void dxfHex(int gc, int value) const override {
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "%X", static_cast<unsigned>(value));
+        dxfString(gc, buf);
+    }
+    void dxfString(int gc, const char* value) const override { dxfString(gc, std::string(value)); }
+    void dxfString(int gc, const std::string& value) const override {
+        out_ += gc < 10 ? "  " : gc < 100 ? " " : "";
+        out_ += std::to_string(gc);
+        out_ += '\n';
+        out_ += value;
+        out_ += '\n';
+    }
+
+private:
+    std::string& out_;
+};
 
 // The program's texts are UTF-8, while an AutoCAD 2000 file is read in its
 // code page; characters beyond ASCII therefore go out as \U+XXXX, the form
@@ -178,39 +216,38 @@ void DxfSink::Write(DL_Dxf& dxf, DL_WriterA& w) const {
 }
 
 bool DxfSink::Finish(std::string& error) {
+    // The whole file is made in memory (dxflib's own writer flushes every
+    // line to the disk), then written to a temporary file and renamed.
+    std::string text;
+    {
+        DL_Dxf dxf;
+        BufferWriter w(text);
+        Write(dxf, w);
+    }
     static int serial = 0;
     const std::string tmp = job_.path + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(++serial);
     // O_EXCL: never write through someone else's file; 0666 lets the umask decide.
-    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
         error = Reason(errno);
         return false;
     }
-    ::close(fd);
-    {
-        DL_Dxf dxf;
-        DL_WriterA w(tmp.c_str(), DL_Codes::AC1015);
-        if (w.openFailed()) {
-            error = Reason(errno);
-            std::remove(tmp.c_str());
-            return false;
+    size_t done = 0;
+    int err = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            err = n < 0 ? errno : ENOSPC;
+            break;
         }
-        Write(dxf, w);
-        w.close();
+        done += static_cast<size_t>(n);
     }
-    // The writer swallows stream errors; a full disk shows as a file that
-    // stops short of its EOF marker.
-    std::ifstream in(tmp, std::ios::binary | std::ios::ate);
-    std::string tail(16, '\0');
-    const auto size = static_cast<std::streamoff>(in.tellg());
-    if (in && size >= 16) in.seekg(size - 16), in.read(tail.data(), 16);
-    if (!in || tail.find("\nEOF") == std::string::npos) {
-        error = "the file could not be written completely";
-        std::remove(tmp.c_str());
-        return false;
-    }
-    if (std::rename(tmp.c_str(), job_.path.c_str()) != 0) {
-        error = Reason(errno);
+    if (!err && ::fsync(fd) != 0) err = errno;
+    if (::close(fd) != 0 && !err) err = errno;
+    if (!err && std::rename(tmp.c_str(), job_.path.c_str()) != 0) err = errno;
+    if (err) {
+        error = Reason(err);
         std::remove(tmp.c_str());
         return false;
     }

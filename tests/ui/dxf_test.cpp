@@ -212,7 +212,7 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, oldHandler);
         QVERIFY(!ok);
-        QCOMPARE(QString::fromStdString(error), QString("the file could not be written completely"));
+        QVERIFY2(!error.empty() && error.find("completely") == std::string::npos, error.c_str());  // the system's reason
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), QByteArray("old content\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"kept.dxf"});
