@@ -204,6 +204,20 @@ private slots:
         QVERIFY(dump.contains("INSUNITS 1"));
     }
 
+    void badPathsSayWhyAndWriteNothing() {
+        Line(0, 0, 1, 0);
+        for (ExportFormat f : {ExportFormat::Pdf, ExportFormat::Svg, ExportFormat::Dxf}) {
+            ExportJob job;
+            job.format = f;
+            job.path = Path("missing/x.out");
+            job.width = job.height = 1;
+            std::string error;
+            QVERIFY(!ExportTable(*app_, job, error));
+            QVERIFY2(!error.empty(), "no reason");
+            QVERIFY(!QFile::exists(dir_.filePath("missing")));
+        }
+    }
+
     void trueSizePagesOfAWideDrawing() {
         Line(0, 0, 12, 0);
         Line(0, 2, 12, 2);
