@@ -92,7 +92,7 @@ bool DialHit(const Drawing& d, int s, const PickBox& b) {
     const double cx = d.ObjX[s], cy = d.ObjY[s];
     const double labelRadius = v[3] + v[1] * (1.5 * v[13] + v[7]);
     auto hits = [&](double px, double py) { return std::fabs(px - b.mx) <= b.hx + 0.1 && std::fabs(py - b.my) <= b.hy; };
-    for (const DialMark& m : DialLayout(v, cx, cy, d.PI))
+    for (const DialMark& m : DialLayout(v, DialLawOf(d, s), cx, cy, d.PI))
         if (hits(m.ox, m.oy) ||
             hits(cx + labelRadius * std::cos(m.angle), cy + labelRadius * std::sin(m.angle)))
             return true;
@@ -182,7 +182,7 @@ bool InsideWindow(const App& app, const Window& w, int s) {
     }
     if (kind == "Dial") {
         // The ends of its first mark, at the start of the scale.
-        const auto marks = DialLayout(DialValuesOf(d, s), x, y, d.PI);
+        const auto marks = DialLayout(DialValuesOf(d, s), DialLawOf(d, s), x, y, d.PI);
         return !marks.empty() && w.Holds(marks[0].ix, marks[0].iy) && w.Holds(marks[0].ox, marks[0].oy);
     }
     return false;

@@ -153,7 +153,7 @@ static void DialExtents(Drawing& d, int slot) {
     ExtendExtents(d, slot, x + r, y);
     ExtendExtents(d, slot, x + r, y + r);
     const DialValues v = DialValuesOf(d, slot);
-    for (const DialMark& m : DialLayout(v, x, y, d.PI)) {
+    for (const DialMark& m : DialLayout(v, DialLawOf(d, slot), x, y, d.PI)) {
         ExtendExtents(d, slot, m.ix, m.iy);
         ExtendExtents(d, slot, m.ox, m.oy);
         if (!m.numbered) continue;

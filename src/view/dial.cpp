@@ -1,6 +1,8 @@
 // The dial renderer: lines and texts only, so every device draws it.
 #include "view/dial.h"
 
+#include <cmath>
+
 #include "view/font.h"
 
 namespace {
@@ -33,19 +35,43 @@ private:
 
 void RenderDial(Device& dev, const Font& font, double descender, const std::vector<DialMark>& marks,
                 double textHeight, uint32_t rgb) {
-    // 1. From the clockwise end: each mark, then the chord of the scale arc
-    //    to the next mark's inner end (the pen's order on a plotter).
+    RenderDial(dev, font, descender, marks, {}, textHeight, rgb);
+}
+
+void RenderDial(Device& dev, const Font& font, double descender, const std::vector<DialMark>& marks,
+                const std::vector<double>& arc, double textHeight, uint32_t rgb) {
+    // 1. The scale arc of a law other than linear, whole.
+    for (size_t i = 0; i + 3 < arc.size(); i += 2) {
+        if (i == 0) dev.MoveTo(arc[0], arc[1]);
+        dev.LineTo(arc[i + 2], arc[i + 3], rgb);
+    }
+    // 2. From the clockwise end: each mark, then (linear) the chord of the
+    //    scale arc to the next mark's inner end (the pen's order on a plotter).
     for (size_t k = 0; k < marks.size(); ++k) {
         dev.MoveTo(marks[k].ix, marks[k].iy);
         dev.LineTo(marks[k].ox, marks[k].oy, rgb);
-        if (k + 1 < marks.size()) {
+        if (arc.empty() && k + 1 < marks.size()) {
             dev.MoveTo(marks[k].ix, marks[k].iy);
             dev.LineTo(marks[k + 1].ix, marks[k + 1].iy, rgb);
         }
     }
-    // 2. The numbers.
+    // 3. The numbers; infinity as two circles side by side along the label.
     DialNumberDevice numbers(dev);
-    for (const DialMark& m : marks)
-        if (m.numbered)
+    for (const DialMark& m : marks) {
+        if (!m.numbered) continue;
+        if (!m.infinity) {
             RenderText(numbers, font, descender, m.label, "M", textHeight, m.labelAngle, m.lx, m.ly, rgb);
+            continue;
+        }
+        const double r = textHeight / 4;
+        for (double side : {-1.0, 1.0}) {
+            Curve c;
+            c.kind = CurveKind::Circle;
+            c.cx = m.lx + side * r * std::cos(m.labelAngle);
+            c.cy = m.ly + side * r * std::sin(m.labelAngle);
+            c.ax = c.ay = r;
+            c.stepRadius = r;
+            numbers.DrawCurve(c, rgb);
+        }
+    }
 }

@@ -14,3 +14,8 @@ struct Font;
 
 void RenderDial(Device& dev, const Font& font, double descender, const std::vector<DialMark>& marks,
                 double textHeight, uint32_t rgb);
+// The same with the scale arc of a law other than linear (DialArc): the
+// arc as its own polyline instead of chords between the marks, and
+// infinity as a lying figure eight of two circles.
+void RenderDial(Device& dev, const Font& font, double descender, const std::vector<DialMark>& marks,
+                const std::vector<double>& arc, double textHeight, uint32_t rgb);

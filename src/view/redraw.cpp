@@ -101,8 +101,10 @@ bool RenderSlot(App& app, Device& dev, int s, uint32_t rgb) {
         RenderText(dev, app.font, app.set.FontDescender, d.ObjText[s], d.ObjJust[s], d.ObjSize[s], d.ObjAngle[s],
                    d.ObjX[s], d.ObjY[s], rgb);
     } else if (kind == "Dial") {
-        RenderDial(dev, app.font, app.set.FontDescender,
-                   DialLayout(DialValuesOf(d, s), d.ObjX[s], d.ObjY[s], d.PI), d.VertX(s, 13), rgb);
+        const DialValues v = DialValuesOf(d, s);
+        const DialLaw law = DialLawOf(d, s);
+        RenderDial(dev, app.font, app.set.FontDescender, DialLayout(v, law, d.ObjX[s], d.ObjY[s], d.PI),
+                   DialArc(v, law, d.ObjX[s], d.ObjY[s], d.PI), v[13], rgb);
     }
     return true;
 }

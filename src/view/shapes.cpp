@@ -155,7 +155,7 @@ public:
             else if (kind == "Line") ok = Line(rec, out);
             else if (kind == "Shape") ok = Nested(rec);
             else if (kind == "Text") ok = Text(rec);
-            else if (kind == "Dial") ok = r_.SkipLines(20), rec.kind = 0;
+            else if (kind == "Dial") ok = SkipDial(), rec.kind = 0;
             else ok = true, rec.kind = 0;  // an unknown kind reads nothing more
             if (!ok) break;
             if (rec.kind != 0) out.records.push_back(std::move(rec));
@@ -171,6 +171,16 @@ private:
         if (!r_.WholeLine(l)) return false;
         s.assign(l);
         return true;
+    }
+
+    // A dial is not drawn inside a shape; it is passed by its own count of
+    // values (15, or more under a scale law): number, colour, count, centre.
+    bool SkipDial() {
+        double count;
+        if (!Skip(2) || !Num(count)) return false;
+        count = std::nearbyint(count);
+        if (!(count >= 0 && count <= kMaxVertex)) return false;
+        return r_.SkipLines(2 + static_cast<long>(count));
     }
 
     bool Arc(ShapeRecord& rec) {

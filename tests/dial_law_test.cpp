@@ -1,0 +1,202 @@
+// Meter scale laws: where each law puts its marks (against values worked
+// out by hand), the labels (k, M, infinity), the divisions between labelled
+// values, the drawn arc, the stored values and their round trip through the
+// file and a copy, and the shape reader passing an extended dial by its count.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "editing/transform.h"
+#include "fake_platform.h"
+#include "model/dial.h"
+#include "model/dwgfile.h"
+#include "view/shapes.h"
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+// A 90 degree scale pointing up (a0 = 45 deg at the clockwise end, a1 = 135 deg).
+DialValues Face(double ccw, double cw, double inter = 0, double minors = 0) {
+    DialValues v{};
+    v[1] = 1, v[3] = 1, v[4] = kPi / 2, v[5] = 0, v[6] = 2, v[7] = 0.2, v[8] = minors, v[9] = 0.05;
+    v[10] = ccw, v[11] = cw, v[12] = 0, v[13] = 0.1, v[14] = inter, v[15] = 0.1;
+    return v;
+}
+
+DialLaw Law(DialLawKind kind, std::vector<double> labels, double value = 0) {
+    DialLaw l;
+    l.kind = kind;
+    l.labels = std::move(labels);
+    l.value = value;
+    return l;
+}
+
+// Where along the scale (0 at the counter-clockwise end, 1 at the clockwise end) the mark sits.
+double Along(const DialMark& m) { return (3 * kPi / 4 - m.angle) / (kPi / 2); }
+
+const DialMark* Labelled(const std::vector<DialMark>& marks, const std::string& text) {
+    for (const DialMark& m : marks)
+        if (m.numbered && m.label == text) return &m;
+    return nullptr;
+}
+
+}  // namespace
+
+TEST(DialLaws, EachLawPutsItsValuesWhereTheHandWorkedValuesAre) {
+    struct Case {
+        const char* name;
+        DialValues v;
+        DialLaw law;
+        const char* label;
+        double along;
+    } cases[] = {
+        // VU meter: 0 VU at 10^(-3/20) = 70.8 % of the arc, +3 at full scale.
+        {"VU 0", Face(-20, 3), Law(DialLawKind::Decibel, {-20, -10, -5, 0, 3}), "0", 0.70795},
+        {"VU +3", Face(-20, 3), Law(DialLawKind::Decibel, {-20, -10, -5, 0, 3}), "3", 1},
+        {"VU -20", Face(-20, 3), Law(DialLawKind::Decibel, {-20, -10, -5, 0, 3}), "-20", 0.070795},
+        // Series ohmmeter with a centre of 20: 20 in the middle, 0 at full scale, 1k near rest.
+        {"ohms 20", Face(0, 0), Law(DialLawKind::Ohms, {0, 10, 20, 100, 1000, kDialInfinity}, 20), "20", 0.5},
+        {"ohms 0", Face(0, 0), Law(DialLawKind::Ohms, {0, 10, 20, 100, 1000, kDialInfinity}, 20), "0", 1},
+        {"ohms 1k", Face(0, 0), Law(DialLawKind::Ohms, {0, 10, 20, 100, 1000, kDialInfinity}, 20), "1k", 20.0 / 1020},
+        // Logarithmic 1..100: 10 in the middle.
+        {"log 10", Face(1, 100), Law(DialLawKind::Log, {1, 10, 100}), "10", 0.5},
+        // Square law 0..10: 5 at a quarter.
+        {"square 5", Face(0, 10), Law(DialLawKind::Square, {0, 5, 10}), "5", 0.25},
+        // VSWR: 3 half way, 1 at rest.
+        {"swr 3", Face(0, 0), Law(DialLawKind::Vswr, {1, 1.5, 2, 3, 5, kDialInfinity}), "3", 0.5},
+        {"swr 1", Face(0, 0), Law(DialLawKind::Vswr, {1, 1.5, 2, 3, 5, kDialInfinity}), "1", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto marks = DialLayout(c.v, c.law, 0, 0, kPi);
+        const DialMark* m = Labelled(marks, c.label);
+        ASSERT_NE(m, nullptr);
+        EXPECT_NEAR(Along(*m), c.along, 1e-5);
+        EXPECT_EQ(m->kind, MarkKind::Major);
+        // The number stands beyond the mark, on the same radius line.
+        EXPECT_NEAR(std::atan2(m->ly, m->lx), m->angle, 1e-12);
+        // From the clockwise end.
+        for (size_t k = 1; k < marks.size(); ++k) EXPECT_LE(marks[k - 1].angle, marks[k].angle);
+    }
+    // A calibration table: straight between its points; outside it nothing.
+    DialLaw table = Law(DialLawKind::Table, {0, 50, 100, 150});
+    table.table = {{100, 100}, {0, 0}, {50, 30}};
+    const auto marks = DialLayout(Face(0, 100), table, 0, 0, kPi);
+    ASSERT_NE(Labelled(marks, "50"), nullptr);
+    EXPECT_NEAR(Along(*Labelled(marks, "50")), 0.30, 1e-12);
+    EXPECT_EQ(Labelled(marks, "150"), nullptr);
+    EXPECT_TRUE(std::isnan(DialDeflection(Face(0, 100), table, 150)));
+    // Infinity: a figure eight at the counter-clockwise end of the ohmmeter, the clockwise end of the SWR scale.
+    auto ohms = DialLayout(Face(0, 0), Law(DialLawKind::Ohms, {0, 20, kDialInfinity}, 20), 0, 0, kPi);
+    EXPECT_TRUE(ohms.back().infinity);
+    EXPECT_NEAR(Along(ohms.back()), 0, 1e-12);
+    auto swr = DialLayout(Face(0, 0), Law(DialLawKind::Vswr, {1, 3, kDialInfinity}), 0, 0, kPi);
+    EXPECT_TRUE(swr.front().infinity);
+    // Nothing a log scale cannot show.
+    EXPECT_TRUE(std::isnan(DialDeflection(Face(1, 100), Law(DialLawKind::Log, {}), 0)));
+}
+
+TEST(DialLaws, LabelsDivisionsAndTheArc) {
+    const DialLaw ohms = Law(DialLawKind::Ohms, {}, 20);
+    struct Label {
+        double value;
+        const char* text;
+    } labels[] = {{0, "0"}, {500, "500"}, {1000, "1k"}, {1500, "1.5k"}, {20000, "20k"}, {2.2e6, "2.2M"}, {1e6, "1M"}};
+    for (const Label& l : labels) EXPECT_EQ(DialLabel(Face(0, 0), ohms, l.value), l.text) << l.value;
+    EXPECT_EQ(DialLabel(Face(0, 0), Law(DialLawKind::Log, {}), 1500), "1500");  // k only on the ohmmeter
+    // Square law 0..10, labels 0, 5, 10 with 1 intermediate and 4 minors:
+    // 0, 2.5 (intermediate), 5, 7.5, 10 as main values, 4 minors in each of the 4 gaps.
+    const auto marks = DialLayout(Face(0, 10, 1, 4), Law(DialLawKind::Square, {10, 0, 5}), 0, 0, kPi);
+    int majors = 0, inters = 0, minors = 0;
+    for (const DialMark& m : marks) {
+        majors += m.kind == MarkKind::Major, inters += m.kind == MarkKind::Intermediate, minors += m.kind == MarkKind::Minor;
+        if (m.kind == MarkKind::Intermediate) {
+            EXPECT_TRUE(std::fabs(Along(m) - 0.0625) < 1e-12 || std::fabs(Along(m) - 0.5625) < 1e-12);
+        }
+    }
+    EXPECT_EQ(majors, 3);
+    EXPECT_EQ(inters, 2);
+    EXPECT_EQ(minors, 16);
+    // A gap that ends at infinity is not divided.
+    const auto swr = DialLayout(Face(0, 0, 1, 4), Law(DialLawKind::Vswr, {1, 2, kDialInfinity}), 0, 0, kPi);
+    EXPECT_EQ(swr.size(), 3u + 1 + 4 * 2);
+    // The arc: whole, round, its points at most a degree apart.
+    const std::vector<double> arc = DialArc(Face(0, 10), Law(DialLawKind::Square, {0, 10}), 1, 2, kPi);
+    ASSERT_GE(arc.size(), 2 * 91u);
+    EXPECT_NEAR(std::atan2(arc[1] - 2, arc[0] - 1), kPi / 4, 1e-12);
+    EXPECT_NEAR(std::atan2(arc[arc.size() - 1] - 2, arc[arc.size() - 2] - 1), 3 * kPi / 4, 1e-12);
+    for (size_t i = 2; i + 1 < arc.size(); i += 2) {
+        EXPECT_NEAR(std::hypot(arc[i] - 1, arc[i + 1] - 2), 1, 1e-12);
+        EXPECT_LE(std::fabs(std::atan2(arc[i + 1] - 2, arc[i] - 1) - std::atan2(arc[i - 1] - 2, arc[i - 2] - 1)),
+                  kPi / 180 + 1e-12);
+    }
+    EXPECT_TRUE(DialArc(Face(0, 10), DialLaw{}, 0, 0, kPi).empty());
+}
+
+TEST(DialLaws, StoredValuesRoundTripThroughTheFileAndACopy) {
+    auto d = std::make_unique<Drawing>();
+    d->ObjType[1] = "Dial";
+    d->ObjColor[1] = 2;
+    const DialValues face = Face(-20, 3);
+    for (int k = 1; k <= kDialValues; ++k) d->VertX(1, k) = face[k];
+    DialLaw law = Law(DialLawKind::Table, {0, 50, 100, kDialInfinity}, 0);
+    law.table = {{0, 0}, {50, 30}, {100, 100}};
+    ASSERT_TRUE(StoreDialLaw(*d, 1, law));
+    // V16 law, V17 value, V18 N, the N labels, K, then K pairs.
+    EXPECT_EQ(d->ObjSize[1], 18 + 4 + 1 + 6);
+    EXPECT_EQ(d->VertX(1, 16), 6);
+    EXPECT_EQ(d->VertX(1, 18), 4);
+    EXPECT_EQ(d->VertX(1, 23), 3);
+    EXPECT_EQ(d->VertX(1, 27), 30);  // the second pair: V26, V27
+    d->ObjNext = 2;
+    // A copy that only knows the linear dial reads the first 15 values as ever.
+    EXPECT_EQ(DialValuesOf(*d, 1)[11], 3);
+    const int count = NumberObjectsForSave(*d);
+    const std::string text = FormatDrawing(*d, count);
+    auto back = std::make_unique<Drawing>();
+    ASSERT_EQ(ParseDrawing(*back, text, false, 0, 0, 1).fail, ReadFail::None);
+    const DialLaw read = DialLawOf(*back, 1);
+    EXPECT_EQ(read.kind, DialLawKind::Table);
+    EXPECT_EQ(read.labels, law.labels);
+    EXPECT_EQ(read.table, law.table);
+    EXPECT_EQ(FormatDrawing(*back, NumberObjectsForSave(*back)), text);
+    // A linear dial stays at 15 values; a damaged law reads as linear.
+    ASSERT_TRUE(StoreDialLaw(*back, 1, DialLaw{}));
+    EXPECT_EQ(back->ObjSize[1], 15);
+    back->ObjSize[1] = 20;
+    back->VertX(1, 16) = 9;
+    EXPECT_EQ(DialLawOf(*back, 1).kind, DialLawKind::Linear);
+    back->VertX(1, 16) = 1, back->VertX(1, 18) = 50;  // more labels than it holds
+    EXPECT_EQ(DialLawOf(*back, 1).kind, DialLawKind::Linear);
+}
+
+TEST(DialLaws, CopiesCarryTheLawAndShapesPassAnExtendedDial) {
+    TempDir dir;
+    TestApp t;
+    t.Start(dir.path());
+    Drawing& d = t.app->dwg;
+    const int s = d.ObjNext++;
+    d.ObjType[s] = "Dial", d.ObjColor[s] = 1;
+    const DialValues face = Face(0, 0);
+    for (int k = 1; k <= kDialValues; ++k) d.VertX(s, k) = face[k];
+    ASSERT_TRUE(StoreDialLaw(d, s, Law(DialLawKind::Vswr, {1, 2, 3, kDialInfinity})));
+    t.app->sel.SelList = {static_cast<int16_t>(s)};
+    t.app->sel.SelCount = 1;
+    CopySelected(*t.app, Point2{0, 0}, Point2{1, 0});
+    const int copy = d.ObjNext - 1;
+    ASSERT_NE(copy, s);
+    EXPECT_EQ(DialLawOf(d, copy).labels, (std::vector<double>{1, 2, 3, kDialInfinity}));
+    EXPECT_EQ(d.ObjX[copy], d.ObjX[s] + 1);
+    // A shape file with an extended dial before a line: the line is still read.
+    std::vector<std::string> lines = {"Shape File Prefix", "Sc", "Font File", "Schematic.fnt", "Limits", "-5", "-3", "5",
+                                      "3", "Grid", "True", "0.5", "Snap Non Ortho", "3", "0.1,0.1", "Zoom", "1", "Pan",
+                                      "0", "0", "Plot Scale", "1", "Start Text Height", "0.1", "Hidden Line", "0.2",
+                                      "0.06", "2", "Dial", "1", "1", "22", "0", "0"};
+    for (int k = 1; k <= 22; ++k) lines.push_back(std::to_string(d.VertX(s, k)));
+    for (const char* l : {"Line", "2", "1", "2", "0", "0", "0", "0", "1", "1", "1", "1", "1000", "-1000", "1000", "-1000"})
+        lines.push_back(l);
+    const ShapeFile file = ParseShapeFile(JoinCrLf(lines));
+    ASSERT_EQ(file.records.size(), 1u);
+    EXPECT_EQ(file.records[0].kind, 'L');
+}
