@@ -6,11 +6,16 @@
 
 #include <cmath>
 
+#include "commands/pointer.h"
+#include "dial/designer.h"
 #include "editing/transform.h"
 #include "fake_platform.h"
 #include "model/dial.h"
 #include "model/dwgfile.h"
+#include "tables/clicks.h"
+#include "tables/menu.h"
 #include "view/shapes.h"
+#include "view/view.h"
 
 namespace {
 
@@ -199,4 +204,114 @@ TEST(DialLaws, CopiesCarryTheLawAndShapesPassAnExtendedDial) {
     const ShapeFile file = ParseShapeFile(JoinCrLf(lines));
     ASSERT_EQ(file.records.size(), 1u);
     EXPECT_EQ(file.records[0].kind, 'L');
+}
+
+namespace {
+
+class DialLawDesigner : public ::testing::Test {
+protected:
+    void SetUp() override {
+        t.Start(dir.path());
+        FitViewToLimits(app());
+        SurfaceResize(app().dial.Preview, 300, 200, 96, 0xFFFFFFu);
+    }
+    App& app() { return *t.app; }
+    Drawing& d() { return t.app->dwg; }
+    void Click(double x, double y) {
+        Form_MouseDown(app(), kButtonLeft, 0, static_cast<float>(ToScreenX(app(), x)),
+                       static_cast<float>(ToScreenY(app(), y)));
+    }
+    // The designer opened from the menu with a law filled in.
+    void Design(int law, const std::string& value, const std::string& labels, const std::string& table = "") {
+        MenuClick(app(), "Dial");
+        DialPanel& p = app().dial;
+        p.Law = law, p.LawValue = value, p.Labels = labels, p.Table = table;
+    }
+    TempDir dir;
+    TestApp t;
+};
+
+}  // namespace
+
+TEST_F(DialLawDesigner, MissingLawInputsAreNamedAndNothingIsPlaced) {
+    struct Case {
+        int law;
+        const char* value;
+        const char* labels;
+        const char* table;
+        const char* message;
+    } cases[] = {
+        {2, "", "", "", "Labelled Values are missing.\r\nA scale law other than Linear puts its numbered marks at them."},
+        {1, "", "0, 10, 100", "",
+         "A logarithmic scale cannot show 0 or less.\r\nCheck CCW Value, CW Value and Labelled Values."},
+        {3, "", "0, 20, inf", "", "The Series Ohmmeter needs its centre resistance in Law Value."},
+        {6, "", "0, 50", "0:0", "The Calibration Table needs at least two points (value:percent)."},
+        {6, "", "0, 50", "0:0, 50", "Calibration Table: \"50\" is not a value:percent pair."},
+        {4, "", "0, five", "", "Labelled Values: \"five\" is not a number."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        Design(c.law, c.value, c.labels, c.table);
+        if (c.law == 1) app().dial.DialData[7] = "1", app().dial.DialData[8] = "100";
+        const int next = d().ObjNext;
+        t.fake.boxes.clear();
+        DialToDrawing_Click(app());
+        ASSERT_FALSE(t.fake.boxes.empty());
+        EXPECT_EQ(t.fake.boxes.back().text, c.message);
+        EXPECT_TRUE(app().dial.Visible);  // the panel stays for the fix
+        EXPECT_EQ(app().cmd.CurCommand, "None");
+        EXPECT_EQ(d().ObjNext, next);
+        DialCancel_Click(app());
+    }
+}
+
+TEST_F(DialLawDesigner, TwoScalesShareOneCentreAndComeBackInChange) {
+    // A VU scale placed with a click.
+    Design(2, "", "-20, -10, -7, -5, -3, 0, 3");
+    app().dial.DialData[7] = "-20", app().dial.DialData[8] = "3";
+    DialToDrawing_Click(app());
+    EXPECT_EQ(app().cmd.CurCommand, "Dial");
+    Click(1, 0.5);
+    const int vu = d().ObjNext - 1;
+    ASSERT_EQ(d().ObjType[vu], "Dial");
+    EXPECT_EQ(DialLawOf(d(), vu).kind, DialLawKind::Decibel);
+    EXPECT_EQ(d().ObjSize[vu], 18 + 7);
+    // A percent scale on the same centre: placed at once, no click.
+    Design(0, "", "");
+    app().dial.SameCentre = true;
+    app().dial.DialData[0] = "1.2";
+    DialToDrawing_Click(app());
+    const int percent = d().ObjNext - 1;
+    ASSERT_EQ(percent, vu + 1);
+    EXPECT_EQ(d().ObjX[percent], d().ObjX[vu]);
+    EXPECT_EQ(d().ObjY[percent], d().ObjY[vu]);
+    EXPECT_EQ(d().ObjSize[percent], 15);
+    EXPECT_EQ(app().cmd.CurCommand, "None");
+    EXPECT_EQ(app().cmd.UndoOp, "Dial");
+    // The files: 17 lines as ever, the law's five beside them.
+    EXPECT_EQ(SplitCrLf(ReadAll(dir.file(kDialFileName))).size(), 17u);
+    EXPECT_EQ(ReadAll(dir.file(kDialLawFileName)), "0\r\n\r\n\r\n\r\n1\r\n");
+    // Change on the VU dial shows its law; Transfer keeps it.
+    app().cmd.CurCommand = "Change";
+    app().sel.SelList[0] = static_cast<int16_t>(vu);
+    app().sel.SelCount = 1;
+    app().sel.SelTally = 1;
+    DialDesigner_Click(app());
+    EXPECT_EQ(app().dial.Law, 2);
+    EXPECT_EQ(app().dial.Labels, "-20, -10, -7, -5, -3, 0, 3");
+    DialToDrawing_Click(app());
+    EXPECT_EQ(DialLawOf(d(), vu).labels, (std::vector<double>{-20, -10, -7, -5, -3, 0, 3}));
+    EXPECT_EQ(d().ObjNext, percent + 1);
+}
+
+TEST_F(DialLawDesigner, LoadTableReadsTwoColumns) {
+    WriteAll(dir.file("cal.csv"), "value,percent\r\n0, 0\r\n50;30\r\n100\t100\r\nnote\r\n");
+    MenuClick(app(), "Dial");
+    EXPECT_TRUE(DialLoadTable(app(), dir.file("cal.csv")));
+    EXPECT_EQ(app().dial.Table, "0:0, 50:30, 100:100");
+    EXPECT_EQ(app().dial.Law, static_cast<int>(DialLawKind::Table));
+    WriteAll(dir.file("empty.csv"), "value,percent\r\n");
+    EXPECT_FALSE(DialLoadTable(app(), dir.file("empty.csv")));
+    EXPECT_EQ(t.fake.boxes.back().text, dir.file("empty.csv") + "\r\nholds no rows of a value and a percent.");
+    EXPECT_EQ(app().dial.Table, "0:0, 50:30, 100:100");
 }

@@ -8,6 +8,7 @@
 #include <array>
 #include <string>
 
+#include "model/dial.h"
 #include "platform/surface.h"
 
 struct App;
@@ -17,6 +18,9 @@ constexpr int kDialFields = 15;    // DialData(0..14)
 // The fields' labels, in field order (the spellings the program shows).
 extern const std::array<const char*, kDialFields> kDialFieldLabels;
 inline constexpr const char* kDialFileName = "Zarnic-Dial.DAT";
+// The scale-law fields, five lines beside it: the law's index, "Law Value",
+// "Labelled Values", "Calibration Table" and the same-centre box (0 or 1).
+inline constexpr const char* kDialLawFileName = "Zarnic-Dial-Law.DAT";
 
 struct DialPanel {
     bool Visible = false;                              // the designer is shown
@@ -26,6 +30,12 @@ struct DialPanel {
     int EditSlot = 0;                                  // the picked dial being edited, 0 for a new dial
     std::string Focus;                                 // control to focus on the next sync ("DialData:0")
     Surface Preview;                                   // the preview area's pixels; the window sizes it
+    int Law = 0;                                       // "Scale Law": index into kDialLawNames
+    std::string LawValue;                              // "Law Value" (the ohmmeter's centre resistance)
+    std::string Labels;                                // "Labelled Values": numbers and "inf", comma-separated
+    std::string Table;                                 // "Calibration Table": value:percent pairs, comma-separated
+    bool SameCentre = false;                           // "Same centre as the last dial"
+    DialLaw Pending;                                   // the law of a transferred dial awaiting its click
 };
 
 // Draw > "Dial && Meter Scale Design" (idle: a new dial from the defaults
@@ -41,5 +51,9 @@ void DialCancel_Click(App& app);
 void Dial_Click(App& app, int button, int shift, float x, float y);
 // Writes the defaults file from the panel's values.
 void WriteDialDefaults(App& app);
+// "Load Table...": a two-column CSV file (value, percent per row; rows
+// that are not two numbers are passed over) into the Calibration Table
+// field; false, after a message naming the file, when it gives no rows.
+bool DialLoadTable(App& app, const std::string& path);
 // Registers the panel with the command reset (start-up).
 void InstallDialOverlay(App& app);

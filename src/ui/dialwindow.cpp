@@ -4,6 +4,8 @@
 #include "ui/dialwindow.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -86,6 +88,41 @@ DialWindow::DialWindow(App& app, QWidget* parent) : PanelWindow(app, parent) {
     sideways_ = new QCheckBox("Numbers oriented for sideways meter.", this);
     outer->addWidget(sideways_);
 
+    // The scale law: how the values spread over the arc.
+    auto* laws = new QGridLayout;
+    outer->addLayout(laws);
+    law_ = new QComboBox(this);
+    law_->setObjectName("DialLaw");
+    for (const char* name : kDialLawNames) law_->addItem(name);
+    lawValue_ = new SelectingEdit(this);
+    lawValue_->setObjectName("DialLawValue");
+    labels_ = new SelectingEdit(this);
+    labels_->setObjectName("DialLabels");
+    labels_->setPlaceholderText("e.g. -20, -10, -5, 0, 3  or  0, 10, 20, 50, inf");
+    table_ = new SelectingEdit(this);
+    table_->setObjectName("DialTable");
+    table_->setPlaceholderText("value:percent, value:percent, ...");
+    auto* load = new QPushButton("Load Table...", this);
+    load->setAutoDefault(false);
+    laws->addWidget(new QLabel("Scale Law", this), 0, 0);
+    laws->addWidget(law_, 0, 1);
+    laws->addWidget(new QLabel("Law Value", this), 0, 2);
+    laws->addWidget(lawValue_, 0, 3);
+    laws->addWidget(new QLabel("Labelled Values", this), 1, 0);
+    laws->addWidget(labels_, 1, 1, 1, 3);
+    laws->addWidget(new QLabel("Calibration Table", this), 2, 0);
+    laws->addWidget(table_, 2, 1, 1, 2);
+    laws->addWidget(load, 2, 3);
+    sameCentre_ = new QCheckBox("Same centre as the last dial", this);
+    sameCentre_->setObjectName("DialSameCentre");
+    outer->addWidget(sameCentre_);
+    connect(load, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getOpenFileName(this, "Load Table", QString(),
+                                                          "Calibration tables (*.csv *.txt);;All files (*)", nullptr,
+                                                          QFileDialog::DontUseNativeDialog);
+        if (!path.isEmpty()) Call([this, path] { DialLoadTable(app_, S(path)); });
+    });
+
     AddButtons(outer, {{"Preview Scale Layout", DialPreview_Click},
                        {"Transfer To Drawing", DialToDrawing_Click},
                        {"Cancel", DialCancel_Click}});
@@ -100,6 +137,14 @@ void DialWindow::LoadFromPanel() {
     outside_->setChecked(p.Outside);
     inside_->setChecked(!p.Outside);
     sideways_->setChecked(p.Sideways);
+    {
+        QSignalBlocker block(law_);
+        law_->setCurrentIndex(p.Law >= 0 && p.Law < kDialLaws ? p.Law : 0);
+    }
+    lawValue_->setText(Q(p.LawValue));
+    labels_->setText(Q(p.Labels));
+    table_->setText(Q(p.Table));
+    sameCentre_->setChecked(p.SameCentre);
     const Surface& s = p.Preview;
     if (s.width > 0 && s.height > 0) {
         QImage img(s.width, s.height, QImage::Format_RGB32);
@@ -121,6 +166,11 @@ void DialWindow::StoreToPanel() {
     for (int i = 0; i < kDialFields; ++i) p.DialData[static_cast<size_t>(i)] = S(fields_[static_cast<size_t>(i)]->text());
     p.Outside = outside_->isChecked();
     p.Sideways = sideways_->isChecked();
+    p.Law = law_->currentIndex();
+    p.LawValue = S(lawValue_->text());
+    p.Labels = S(labels_->text());
+    p.Table = S(table_->text());
+    p.SameCentre = sameCentre_->isChecked();
 }
 
 void DialWindow::FocusControl(const std::string& name) {

@@ -32,4 +32,9 @@ private:
     QRadioButton* inside_ = nullptr;
     QCheckBox* sideways_ = nullptr;
     QLabel* preview_ = nullptr;
+    class QComboBox* law_ = nullptr;      // "Scale Law"
+    QLineEdit* lawValue_ = nullptr;       // "Law Value"
+    QLineEdit* labels_ = nullptr;         // "Labelled Values"
+    QLineEdit* table_ = nullptr;          // "Calibration Table"
+    QCheckBox* sameCentre_ = nullptr;     // "Same centre as the last dial"
 };
