@@ -1,7 +1,8 @@
 // The example drawings: a two-stage 12AX7 preamplifier with its power
 // supply, drawn from the schematic library; the same preamplifier laid out
-// on stripboard; the chassis it goes into; and the two-scale face of a panel
-// meter, drawn with dials. They are drawn the way a user would: symbols
+// on stripboard; the chassis it goes into; the two-scale face of a panel
+// meter, drawn with dials; and three faces under scale laws (VU meter,
+// multimeter, SWR bridge). They are drawn the way a user would: symbols
 // placed at their leads, wires as Lines from lead to lead, junction dots,
 // labels and a title. Units are inches.
 #include "library/library.h"
@@ -278,6 +279,99 @@ void MeterFace(Sym& s) {
     s.Text(pivot.x + 1.25, 0.25, 0.07, "Class 2.5", "M");
 }
 
+// ---- meter faces under scale laws ----------------------------------------------
+
+// A meter plate of w x h with its top corners rounded, a pivot hole and two
+// mounting holes; the pivot point.
+Pt Plate(Sym& s, double w, double h, double pivotY) {
+    const double rc = 0.25;
+    s.Line({{0, h - rc}, {0, 0}, {w, 0}, {w, h - rc}});
+    s.Line({{rc, h}, {w - rc, h}});
+    s.Arc(rc, h - rc, rc, 90, 180);
+    s.Arc(w - rc, h - rc, rc, 0, 90);
+    const Pt pivot{w / 2, pivotY};
+    s.Circle(pivot.x, pivot.y, 0.05);
+    s.Circle(0.3, h / 2, 0.06);
+    s.Circle(w - 0.3, h / 2, 0.06);
+    return pivot;
+}
+
+DialLaw MakeLaw(DialLawKind kind, std::vector<double> labels, double value = 0) {
+    DialLaw law;
+    law.kind = kind;
+    law.labels = std::move(labels);
+    law.value = value;
+    return law;
+}
+
+// A VU meter's face (3.5 x 2.6 in): -20 to +3 VU on the decibel law above
+// the arc, 0 to 100 % linear under it, one pivot. 0 VU falls at 70.8 %.
+void VuMeterFace(Sym& s) {
+    s.Text(0, 3.05, 0.16, "VU Meter Face, 3.5 x 2.6 in", "S");
+    s.Text(0, 2.82, 0.07, "Print at true size; cut along the outline; drill the three holes.", "S");
+    const Pt pivot = Plate(s, 3.5, 2.6, 0.35);
+    Sym::DialSpec vu;
+    vu.r = 1.75, vu.totalDeg = 90;
+    vu.ccw = -20, vu.cw = 3;
+    vu.intermediates = 0, vu.minors = 1;
+    vu.majorLen = 0.15, vu.minorLen = 0.07, vu.textHeight = 0.09;
+    vu.law = MakeLaw(DialLawKind::Decibel, {-20, -10, -7, -5, -3, -2, -1, 0, 1, 2, 3});
+    s.Dial(pivot.x, pivot.y, vu);
+    Sym::DialSpec percent;
+    percent.r = 1.65, percent.totalDeg = 90, percent.side = -1;
+    percent.majors = 6, percent.intermediates = 1, percent.minors = 1;
+    percent.ccw = 0, percent.cw = 100;
+    percent.majorLen = 0.1, percent.intermediateLen = 0.07, percent.minorLen = 0.05, percent.textHeight = 0.07;
+    s.Dial(pivot.x, pivot.y, percent);
+    s.Text(pivot.x, 1.1, 0.22, "VU", "M");
+    s.Text(pivot.x, 0.85, 0.07, "% MODULATION", "M");
+}
+
+// A multimeter's face (4.2 x 3.2 in): ohms (centre 20) at the top, DC
+// volts 0-10 and 0-50 about one arc, and a dB scale (0 dB at 0.775 V on
+// the 10 V range: +22 dB at full scale) below them.
+void MultimeterFace(Sym& s) {
+    s.Text(0, 3.65, 0.16, "Multimeter Face, 4.2 x 3.2 in", "S");
+    s.Text(0, 3.42, 0.07, "Print at true size; cut along the outline; drill the three holes.", "S");
+    const Pt pivot = Plate(s, 4.2, 3.2, 0.3);
+    Sym::DialSpec ohms;
+    ohms.r = 2.35, ohms.totalDeg = 90;
+    ohms.intermediates = 0, ohms.minors = 1;
+    ohms.majorLen = 0.14, ohms.minorLen = 0.06, ohms.textHeight = 0.08;
+    ohms.law = MakeLaw(DialLawKind::Ohms, {0, 2, 5, 10, 15, 20, 30, 50, 100, 200, kDialInfinity}, 20);
+    s.Dial(pivot.x, pivot.y, ohms);
+    Sym::DialSpec volts;
+    volts.r = 1.9, volts.totalDeg = 90, volts.majorLen = 0.12, volts.intermediateLen = 0.08, volts.minorLen = 0.05;
+    volts.textHeight = 0.08;
+    s.Dial(pivot.x, pivot.y, volts);
+    Sym::DialSpec fifty = volts;
+    fifty.side = -1, fifty.cw = 50, fifty.textHeight = 0.07;
+    s.Dial(pivot.x, pivot.y, fifty);
+    Sym::DialSpec db;
+    db.r = 1.0, db.totalDeg = 90, db.ccw = -10, db.cw = 22;
+    db.intermediates = 0, db.minors = 1, db.majorLen = 0.1, db.minorLen = 0.05, db.textHeight = 0.07;
+    db.law = MakeLaw(DialLawKind::Decibel, {0, 5, 10, 15, 20, 22});
+    s.Dial(pivot.x, pivot.y, db);
+    s.Text(pivot.x, 2.35, 0.09, "OHMS", "M");
+    s.Text(pivot.x, 1.75, 0.08, "DC V", "M");
+    s.Text(pivot.x, 0.9, 0.08, "dB", "M");
+}
+
+// An SWR bridge's face (3 x 2.4 in): 1 at rest to infinity at full scale,
+// 1.5, 2, 3 and 5 labelled.
+void SwrMeterFace(Sym& s) {
+    s.Text(0, 2.85, 0.16, "SWR Meter Face, 3 x 2.4 in", "S");
+    s.Text(0, 2.62, 0.07, "Print at true size; cut along the outline; drill the three holes.", "S");
+    const Pt pivot = Plate(s, 3, 2.4, 0.3);
+    Sym::DialSpec swr;
+    swr.r = 1.6, swr.totalDeg = 90;
+    swr.intermediates = 1, swr.minors = 1, swr.decimals = 1;
+    swr.majorLen = 0.15, swr.intermediateLen = 0.1, swr.minorLen = 0.06, swr.textHeight = 0.1;
+    swr.law = MakeLaw(DialLawKind::Vswr, {1, 1.5, 2, 3, 5, kDialInfinity});
+    s.Dial(pivot.x, pivot.y, swr);
+    s.Text(pivot.x, 1.0, 0.2, "SWR", "M");
+}
+
 }  // namespace
 
 std::vector<ExampleDef> AllExamples() {
@@ -286,5 +380,8 @@ std::vector<ExampleDef> AllExamples() {
         {"Preamp Stripboard", "PR", PreampStripboard},
         {"Preamp Chassis", "CL", PreampChassis},
         {"Meter Face", "CL", MeterFace},
+        {"VU Meter Face", "CL", VuMeterFace},
+        {"Multimeter Face", "CL", MultimeterFace},
+        {"SWR Meter Face", "CL", SwrMeterFace},
     };
 }

@@ -180,4 +180,5 @@ void Sym::Dial(double cx, double cy, const DialSpec& spec) {
                           static_cast<double>(spec.intermediates),
                           spec.intermediateLen};
     for (int k = 1; k <= 15; ++k) d_.VertX(s, k) = v[k];
+    StoreDialLaw(d_, s, spec.law);
 }

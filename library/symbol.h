@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "model/dial.h"
+
 struct Drawing;
 
 struct Pt {
@@ -52,6 +54,7 @@ public:
         int decimals = 0;
         double textHeight = 0.1;
         int side = 1;
+        DialLaw law;  // how the values spread over the arc (linear unless set)
     };
     void Dial(double cx, double cy, const DialSpec& d);
     // A lead end of the symbol (draws nothing): pin 1 first.

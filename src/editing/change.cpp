@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app.h"
+#include "model/dial.h"
 #include "commands/browser.h"
 #include "commands/registers.h"
 #include "commands/typed.h"
@@ -171,6 +172,13 @@ std::vector<std::string> WhatReport(const App& app, int s) {
                               "      3.  Select the dial.", "      4,  Press TAB."})
             r.push_back(l);
         r.insert(r.end() - 7, "        Center point = " + at);
+        const DialLaw law = DialLawOf(d, s);
+        if (law.kind != DialLawKind::Linear) {
+            std::string labels;
+            for (double x : law.labels) labels += (labels.empty() ? "" : ", ") + (x >= kDialInfinity ? "inf" : GeneralNumber(x));
+            r.insert(r.end() - 7, "           Scale Law = " + std::string(kDialLawNames[static_cast<int>(law.kind)]));
+            r.insert(r.end() - 7, "     Labelled Values = " + labels);
+        }
     }
     return r;
 }
