@@ -8,6 +8,7 @@
 
 #include "commands/pointer.h"
 #include "dial/designer.h"
+#include "editing/clipboard.h"
 #include "editing/transform.h"
 #include "fake_platform.h"
 #include "model/dial.h"
@@ -193,6 +194,11 @@ TEST(DialLaws, CopiesCarryTheLawAndShapesPassAnExtendedDial) {
     ASSERT_NE(copy, s);
     EXPECT_EQ(DialLawOf(d, copy).labels, (std::vector<double>{1, 2, 3, kDialInfinity}));
     EXPECT_EQ(d.ObjX[copy], d.ObjX[s] + 1);
+    // Through the clipboard's text and back.
+    const std::string clip = ClipboardTextOf(*t.app, {0, 0});
+    ASSERT_EQ(PasteText(*t.app, clip, {5, 5}), 1);
+    EXPECT_EQ(DialLawOf(d, d.ObjNext - 1).labels, (std::vector<double>{1, 2, 3, kDialInfinity}));
+    EXPECT_EQ(DialLawOf(d, d.ObjNext - 1).kind, DialLawKind::Vswr);
     // A shape file with an extended dial before a line: the line is still read.
     std::vector<std::string> lines = {"Shape File Prefix", "Sc", "Font File", "Schematic.fnt", "Limits", "-5", "-3", "5",
                                       "3", "Grid", "True", "0.5", "Snap Non Ortho", "3", "0.1,0.1", "Zoom", "1", "Pan",
