@@ -7,6 +7,7 @@
 #include "commands/dimension.h"
 #include "commands/draw.h"
 #include "commands/filedialogs.h"
+#include "commands/recovery.h"
 #include "commands/registers.h"
 #include "commands/shell.h"
 #include "dial/designer.h"
@@ -54,4 +55,5 @@ struct App {
     Plotter plot;            // the plotter's pen state
     Printing print;          // printer settings and the last page mapping
     PrinterPanel printSetup; // the Printer Setup panel
+    Recovery recovery;       // the recovery copy of the current drawing
 };

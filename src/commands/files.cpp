@@ -12,6 +12,7 @@
 #include "commands/filedialogs.h"
 #include "commands/menu_ids.h"
 #include "commands/registers.h"
+#include "commands/recovery.h"
 #include "commands/shell.h"
 #include "commands/viewmenu.h"
 #include "model/dwgfile.h"
@@ -68,6 +69,7 @@ bool SaveFile(App& app) {
     }
     d.DrawingChanged = false;
     f.SaveAsPending = false;
+    DeleteRecoveryCopy(app);  // the changes are in the file now
     ScreenRedraw(app, 1);
     return true;
 }
@@ -153,7 +155,7 @@ static bool EntryExists(const FileState& f, int i) {
     return !f.RecentName[i].empty() && FileExists(f.RecentPath[i] + f.RecentName[i]);
 }
 
-void Files_Menu_List(App& app) {
+void Files_Menu_List(App& app, bool openNewest) {
     FileState& f = app.files;
     std::string listPath = app.set.DataFolder + kRecentFileName;
     // 1. No list yet: a new drawing.
@@ -181,8 +183,9 @@ void Files_Menu_List(App& app) {
     RecentRemoveDuplicates(f);
     WriteRecentFile(app);
     RefreshRecentMenu(app);
-    // 7. The most recent drawing. An empty list keeps the default drawing
-    // folder for the dialogs.
+    // 7. The most recent drawing (not when a recovery copy was restored
+    // instead). An empty list keeps the default drawing folder for the dialogs.
+    if (!openNewest) return;
     if (f.RecentName[0].empty()) {
         app.dlg.OpenF.TxtFName.clear();
         Set_Path(app);
@@ -264,7 +267,10 @@ bool MaybeSave(App& app, const char* question, const char* title, const std::str
     if (!app.dwg.DrawingChanged) return true;
     MsgAnswer a = app.ui.MsgBox(question, MsgButtons::YesNoCancel, MsgIcon::Question, title ? title : "");
     if (a == MsgAnswer::Cancel) return false;
-    if (a != MsgAnswer::Yes) return true;
+    if (a != MsgAnswer::Yes) {
+        DeleteRecoveryCopy(app);  // the user let the changes go
+        return true;
+    }
     if (app.dwg.DwgName.empty()) {
         // An unnamed drawing needs its name first; what was asked for
         // continues once the Save As completes, and never if it is cancelled.

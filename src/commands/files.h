@@ -15,7 +15,7 @@ bool SaveFile(App& app);
 void OpenFile(App& app, double dx, double dy, double scale);
 
 // Recent-file list: read, cleaned, shown and entry 0 opened (start-up).
-void Files_Menu_List(App& app);
+void Files_Menu_List(App& app, bool openNewest = true);
 // Current DwgPath/DwgName to the top of the list; the menu follows.
 void Files_Menu_List_Add(App& app);
 // Writes "Zarnic_Last_Group_Open.dat" (start-up and program end).

@@ -13,6 +13,7 @@
 #include "commands/defaults_dialog.h"
 #include "commands/files.h"
 #include "commands/menu_ids.h"
+#include "commands/recovery.h"
 #include "commands/registers.h"
 #include "commands/viewmenu.h"
 #include "dial/designer.h"
@@ -139,14 +140,16 @@ void Form_Load(App& app, const std::string& programFolder, double widthTw, doubl
     app.ui.MenuSetChecked(kMenuLineTypeReverts, app.set.LineTypeReverts);
     app.ui.MenuSetChecked(kMenuContinuous, app.dwg.CurLineType == 0);
     app.ui.MenuSetChecked(kMenuDashed, app.dwg.CurLineType == 1);
-    // 11. The recent-file list: created on the first run, else read and the
-    // most recent drawing opened.
+    // 11. Unsaved work of a run that did not end properly is offered back
+    // first. The recent-file list: created on the first run, else read and
+    // the most recent drawing opened (unless a copy was restored).
+    const bool restored = OfferRecoveryCopies(app);
     if (!FileExists(app.set.DataFolder + kRecentFileName)) {
-        FitViewToLimits(app);
+        if (!restored) FitViewToLimits(app);
         CreateEmptyRecentFile(app);
-        New_Click(app);
+        if (!restored) New_Click(app);
     } else {
-        Files_Menu_List(app);
+        Files_Menu_List(app, !restored);
     }
     // 12. No drawing open: the view shows the limits.
     if (app.dwg.DwgName.empty()) FitViewToLimits(app);

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -17,6 +19,7 @@
 
 #include "commands/browser.h"
 #include "commands/pointer.h"
+#include "commands/recovery.h"
 #include "commands/shell.h"
 #include "commands/viewmenu.h"
 #include "editing/arrays.h"
@@ -237,6 +240,21 @@ int MainWindow::ToPixels(double twips) const { return static_cast<int>(twips * D
 
 void MainWindow::StartTimer(int intervalMs) { timer_->start(intervalMs); }
 
+// Recovery copies: the core decides when, the timer only ticks.
+// ZARNIC_RECOVERY_SECONDS sets the changed time between copies.
+void MainWindow::StartRecoveryTimer() {
+    bool ok = false;
+    const double seconds = qEnvironmentVariable("ZARNIC_RECOVERY_SECONDS").toDouble(&ok);
+    if (ok && seconds > 0) app_->recovery.IntervalSeconds = seconds;
+    clock_.start();
+    recovery_ = new QTimer(this);
+    connect(recovery_, &QTimer::timeout, this, [this] {
+        RecoveryTick(*app_, static_cast<double>(clock_.elapsed()) / 1000,
+                     S(QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss")));
+    });
+    recovery_->start(1000);
+}
+
 void MainWindow::StopTimer() { timer_->stop(); }
 
 void MainWindow::RequestQuit() {
@@ -362,6 +380,7 @@ void MainWindow::Start() {
                   static_cast<int>(std::lround(area_->height() * dpr)), dpi * dpr, 0);
     double w = area_->width() * kTwipsPerInch / dpi, h = area_->height() * kTwipsPerInch / dpi;
     Form_Load(*app_, dataFolder_, w, h);
+    StartRecoveryTimer();
     // A question start-up left standing (the new name of a missing shape)
     // keeps the input box and its focus; otherwise the key catcher takes it.
     if (!input_->isVisible()) keys_->setFocus();

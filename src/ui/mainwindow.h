@@ -4,6 +4,7 @@
 // core's calls and nothing else.
 #pragma once
 #include <QLineEdit>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QWidget>
 #include <memory>
@@ -97,6 +98,8 @@ public:
     // The animation's timer.
     void StartTimer(int intervalMs);
     void StopTimer();
+    // The recovery copies' one-second tick (start-up).
+    void StartRecoveryTimer();
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -119,6 +122,8 @@ private:
     QPushButton* helpClose_ = nullptr;
     QPushButton* restore_ = nullptr;    // "Restore" after an animation
     class QTimer* timer_ = nullptr;     // Timer1 of the animation
+    class QTimer* recovery_ = nullptr;  // ticks the recovery copies once a second
+    QElapsedTimer clock_;               // the recovery ticks' steady clock
     PanelWindow* openf_ = nullptr;
     PanelWindow* saveas_ = nullptr;
     PanelWindow* zarnic2_ = nullptr;
