@@ -1,7 +1,8 @@
 // Timing of the output on the benchmarks' full table (bench/rig.h): the
 // plot file's text (BM_PlotHpgl) and Print Drawing written as a PDF page
 // through the Qt binding's printer (BM_PrintPdf), each with its file's size
-// as a counter. ZARNIC_BENCH_KEEP=<path> keeps a copy of the PDF to look at.
+// as a counter; the exports to PDF, SVG and DXF; a recovery copy.
+// ZARNIC_BENCH_KEEP=<path> keeps a copy of the printed PDF to look at.
 // Built by `make bench`; linked with the Qt binding.
 #include <benchmark/benchmark.h>
 
@@ -11,6 +12,7 @@
 #include <filesystem>
 
 #include "app.h"
+#include "commands/recovery.h"
 #include "output/export.h"
 #include "output/plot.h"
 #include "output/print.h"
@@ -95,6 +97,20 @@ void BM_ExportDxf(benchmark::State& state) { Export(state, ExportFormat::Dxf, "b
 BENCHMARK(BM_ExportPdf)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportSvg)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportDxf)->Unit(benchmark::kMillisecond);
+
+// A recovery copy of the full table, as the timer writes it.
+void BM_RecoveryCopy(benchmark::State& state) {
+    App& app = *bench_rig::TheRig().app;
+    app.dwg.DrawingChanged = true;
+    for (auto _ : state)
+        if (!WriteRecoveryCopy(app, "2026-12-08 10:00:00")) state.SkipWithError("the copy was not written");
+    std::error_code ec;
+    state.counters["file_bytes"] =
+        static_cast<double>(std::filesystem::file_size(RecoveryFolder(app) + app.recovery.CopyName, ec));
+    DeleteRecoveryCopy(app);
+    app.dwg.DrawingChanged = false;
+}
+BENCHMARK(BM_RecoveryCopy)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
