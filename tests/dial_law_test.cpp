@@ -138,6 +138,14 @@ TEST(DialLaws, LabelsDivisionsAndTheArc) {
                   kPi / 180 + 1e-12);
     }
     EXPECT_TRUE(DialArc(Face(0, 10), DialLaw{}, 0, 0, kPi).empty());
+    // A damaged dial asking for millions of marks gets at most a dial's worth.
+    std::vector<double> many;
+    for (int i = 0; i < 1400; ++i) many.push_back(i);
+    DialLaw table = Law(DialLawKind::Table, many);
+    for (int i = 0; i < 50; ++i) table.table.push_back({i * 30.0, i * 2.0});
+    EXPECT_LE(DialLayout(Face(0, 10, 1e9, 1e9), table, 0, 0, kPi).size(), static_cast<size_t>(kMaxDialMarks));
+    EXPECT_LE(DialLayout(Face(0, 10, 1e9, 1e9), Law(DialLawKind::Square, many), 0, 0, kPi).size(),
+              static_cast<size_t>(kMaxDialMarks));
 }
 
 TEST(DialLaws, StoredValuesRoundTripThroughTheFileAndACopy) {

@@ -275,9 +275,18 @@ TEST_F(ExportTest, TrueSizeTilesTheDrawingWithMarksAndLabels) {
     EXPECT_DOUBLE_EQ(b.x2 - b.x1, 12 * 1440);
     EXPECT_EQ(t.fake.boxes.back().text,
               "No printer was found. The pages were written to the PDF file\r\n" + dir.file("Wide true size.pdf"));
+    // A stray object 2000 in away: refused with the page count, nothing sent.
+    Line(2000, 0, 2001, 0);
+    t.fake.printed.clear();
+    MenuClick(app(), "PrintTrueSize");
+    EXPECT_EQ(t.fake.printJobsAborted, 1);
+    EXPECT_EQ(t.fake.printJobsEnded, 1);
+    EXPECT_TRUE(t.fake.printed.empty());
+    EXPECT_EQ(t.fake.boxes.back().text.rfind("At true size this drawing needs 201 pages (1 x 201).", 0), 0u)
+        << t.fake.boxes.back().text;
     // Nothing to print: a message, no job.
     d().ObjNext = 1;
     MenuClick(app(), "PrintTrueSize");
     EXPECT_EQ(t.fake.boxes.back().text, "Nothing to print.");
-    EXPECT_EQ(t.fake.printJobs.size(), 1u);
+    EXPECT_EQ(t.fake.printJobs.size(), 2u);
 }

@@ -181,8 +181,14 @@ double DialDeflection(const DialValues& v, const DialLaw& law, double x) {
         break;
     case DialLawKind::Table: {
         // Straight lines between the points, in the order of their values.
-        std::vector<std::pair<double, double>> t = law.table;
-        std::sort(t.begin(), t.end());
+        std::vector<std::pair<double, double>> sorted;
+        const std::vector<std::pair<double, double>>* table = &law.table;
+        if (!std::is_sorted(law.table.begin(), law.table.end())) {
+            sorted = law.table;
+            std::sort(sorted.begin(), sorted.end());
+            table = &sorted;
+        }
+        const auto& t = *table;
         for (size_t i = 0; i + 1 < t.size(); ++i)
             if (x >= t[i].first && x <= t[i + 1].first) {
                 const double span = t[i + 1].first - t[i].first;
@@ -208,8 +214,10 @@ std::string DialLabel(const DialValues& v, const DialLaw& law, double value) {
     return FormatDialNumber(value, Decimals(v));
 }
 
-std::vector<DialMark> DialLayout(const DialValues& v, const DialLaw& law, double cx, double cy, double pi) {
-    if (law.kind == DialLawKind::Linear) return DialLayout(v, cx, cy, pi);
+std::vector<DialMark> DialLayout(const DialValues& v, const DialLaw& given, double cx, double cy, double pi) {
+    if (given.kind == DialLawKind::Linear) return DialLayout(v, cx, cy, pi);
+    DialLaw law = given;
+    std::sort(law.table.begin(), law.table.end());  // once, not at every value
     std::vector<DialMark> marks;
     std::vector<double> labels;
     for (double l : law.labels)
@@ -219,8 +227,11 @@ std::vector<DialMark> DialLayout(const DialValues& v, const DialLaw& law, double
     const double a1 = pi / 2 + v[5] + v[4] / 2, total = v[4];
     const double inter = v[14] >= 0 && v[14] <= kMaxDialMarks ? std::floor(v[14]) : 0;
     const double minors = v[8] >= 0 && v[8] <= kMaxDialMarks ? std::floor(v[8]) : 0;
+    // Values the law cannot show are tried and left out; the tries are
+    // bounded too, so a damaged dial cannot hold the redraw up.
+    long tries = 0;
     auto add = [&](double value, MarkKind kind) {
-        if (marks.size() >= static_cast<size_t>(kMaxDialMarks)) return;
+        if (marks.size() >= static_cast<size_t>(kMaxDialMarks) || ++tries > 8L * kMaxDialMarks) return;
         const double f = DialDeflection(v, law, value);
         if (std::isnan(f) || f < -1e-9 || f > 1 + 1e-9) return;  // beyond the scale
         DialMark m = MarkAt(v, a1 - f * total, kind, cx, cy);
@@ -230,18 +241,20 @@ std::vector<DialMark> DialLayout(const DialValues& v, const DialLaw& law, double
         }
         marks.push_back(std::move(m));
     };
-    // The main values (labelled, then intermediate), each gap divided at equal steps.
+    // The main values (labelled, then intermediate), each gap divided at
+    // equal steps; no more of them than a dial may have marks.
+    const size_t most = static_cast<size_t>(kMaxDialMarks);
     std::vector<std::pair<double, MarkKind>> mains;
-    for (size_t i = 0; i < labels.size(); ++i) {
+    for (size_t i = 0; i < labels.size() && mains.size() < most; ++i) {
         mains.push_back({labels[i], MarkKind::Major});
         if (i + 1 < labels.size() && !Infinite(labels[i + 1]))
-            for (int j = 1; j <= inter; ++j)
+            for (int j = 1; j <= inter && mains.size() < most; ++j)
                 mains.push_back({labels[i] + j * (labels[i + 1] - labels[i]) / (inter + 1), MarkKind::Intermediate});
     }
-    for (size_t i = 0; i < mains.size(); ++i) {
+    for (size_t i = 0; i < mains.size() && marks.size() < most && tries <= 8L * kMaxDialMarks; ++i) {
         add(mains[i].first, mains[i].second);
         if (i + 1 < mains.size() && !Infinite(mains[i + 1].first))
-            for (int j = 1; j <= minors; ++j)
+            for (int j = 1; j <= minors && marks.size() < most; ++j)
                 add(mains[i].first + j * (mains[i + 1].first - mains[i].first) / (minors + 1), MarkKind::Minor);
     }
     // From the clockwise end, as the linear layout runs.

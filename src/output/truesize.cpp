@@ -15,6 +15,9 @@ const char kTitlePrinter[] = "Printer";
 const char kMsgNothingToPrint[] = "Nothing to print.";
 const char kMsgToPdf[] = "No printer was found. The pages were written to the PDF file\r\n";  // + path
 const char kMsgNotPrinted[] = "The pages could not be printed:\r\n";                          // + reason
+const char kMsgTooManyA[] = "At true size this drawing needs ";  // + pages + " pages (" + rows x cols + ")."
+const char kMsgTooManyB[] = "\r\nPrint at True Size prints at most 100 pages; check the drawing's extents.";
+constexpr int kMostPages = 100;
 const char kMsgErrorA[] = "Error number ";
 const char kMsgErrorB[] = " has occured.\r\nThe printer settings file could not be read:\r\n";  // + path
 
@@ -30,8 +33,9 @@ TileLayout LayOutTiles(const PrintArea& area, double minX, double minY, double m
     t.height = area.height - kTileBand;
     const double extW = (maxX - minX) * kTwipsPerUnit, extH = (maxY - minY) * kTwipsPerUnit;
     auto count = [](double extent, double tile) {
-        if (extent <= tile || tile <= kTileOverlap) return 1;
-        return 1 + static_cast<int>(std::ceil((extent - tile) / (tile - kTileOverlap) - 1e-9));
+        if (!(extent > tile) || tile <= kTileOverlap) return 1;
+        const double n = 1 + std::ceil((extent - tile) / (tile - kTileOverlap) - 1e-9);
+        return n < 1e6 ? static_cast<int>(n) : 1000000;  // far beyond any print; refused by the caller
     };
     t.cols = count(extW, t.width);
     t.rows = count(extH, t.height);
@@ -117,6 +121,14 @@ void PrintTrueSize_Click(App& app) {
         return;
     }
     const TileLayout t = LayOutTiles(area, minX, minY, maxX, maxY);
+    // A stray object far away would otherwise send a ream of empty pages.
+    if (static_cast<long>(t.rows) * t.cols > kMostPages) {
+        app.ui.PrinterAbort();
+        app.ui.MsgBox(kMsgTooManyA + std::to_string(static_cast<long>(t.rows) * t.cols) + " pages (" +
+                          std::to_string(t.rows) + " x " + std::to_string(t.cols) + ")." + kMsgTooManyB,
+                      MsgButtons::OK, MsgIcon::Warning, kTitlePrinter);
+        return;
+    }
     for (int r = 0; r < t.rows; ++r)
         for (int c = 0; c < t.cols; ++c) {
             if (r || c) app.ui.PrinterNewPage();

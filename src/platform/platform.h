@@ -171,6 +171,8 @@ public:
     virtual void PrinterFont(const std::string& name, double points) { (void)name, (void)points; }
     virtual void PrinterTextLine(const std::string& text) { (void)text; }
     virtual PrintOutcome PrinterEnd() { return {}; }
+    // Ends a started job without sending anything (no PDF file is left).
+    virtual void PrinterAbort() {}
     // A save dialog: title, starting folder, proposed name, filters (as
     // "PDF at true size (*.pdf)"); returns the chosen path ("" when
     // cancelled) and the index of the filter chosen. An existing file is

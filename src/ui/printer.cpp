@@ -270,3 +270,17 @@ void QtPrinter::TextAt(double x, double y, double points, const std::string& tex
     painter_.drawText(QPointF(x * dpiX / kTwipsPerInch, y * dpiY / kTwipsPerInch + metrics.ascent()), Q(text));
     painter_.restore();
 }
+
+void QtPrinter::Abort() {
+    if (!active_) return;
+    active_ = false;
+    runs_.clear();
+    lines_.clear();
+    batching_ = false;
+    if (printer_) printer_->abort();
+    painter_.end();
+    printer_.reset();
+    pdf_.reset();
+    if (file_) file_->cancelWriting();
+    file_.reset();
+}

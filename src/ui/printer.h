@@ -37,6 +37,8 @@ public:
     // Black text in a plain sans-serif font, its top left at (x, y) twips.
     void TextAt(double x, double y, double points, const std::string& text);
     PrintOutcome End();
+    // Ends the job with nothing sent: the printer's job is dropped, the PDF never written.
+    void Abort();
 
 private:
     void Use(uint32_t rgb);

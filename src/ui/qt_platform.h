@@ -56,6 +56,7 @@ public:
     void PrinterFont(const std::string& name, double points) override { printer_.Font(name, points); }
     void PrinterTextLine(const std::string& text) override { printer_.TextLine(text); }
     PrintOutcome PrinterEnd() override { return printer_.End(); }
+    void PrinterAbort() override { printer_.Abort(); }
     void PrinterNewPage() override { printer_.NewPage(); }
     void PrinterClip(double x, double y, double w, double h) override { printer_.Clip(x, y, w, h); }
     void PrinterTextAt(double x, double y, double points, const std::string& text) override {

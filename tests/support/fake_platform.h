@@ -89,6 +89,7 @@ public:
     void PrinterTextLine(const std::string& text) override { printed.push_back({'T', 0, 0, 0, 0, 0, text}); }
     PrintOutcome PrinterEnd() override;
     void PrinterNewPage() override { printed.push_back({'N', 0, 0, 0, 0, 0, ""}); }
+    void PrinterAbort() override { ++printJobsAborted; }
     void PrinterClip(double x, double y, double w, double h) override { printed.push_back({'C', x, y, w, h, 0, ""}); }
     void PrinterTextAt(double x, double y, double points, const std::string& text) override {
         printed.push_back({'X', x, y, points, 0, 0, text});
@@ -132,6 +133,7 @@ public:
     PrintOutcome printOutcome{true, true, "", ""};  // `where` empty: the job's PDF path
     std::vector<PrintJob> printJobs;          // jobs started
     int printJobsEnded = 0;
+    int printJobsAborted = 0;
     std::vector<PrintCall> printed;           // what the jobs were handed, in order ('N' new page, 'C' clip, 'X' text)
     // The save dialog: what it was asked, and what it answers.
     std::vector<std::string> saveDialogs;     // "title|folder|name|filter;filter;..." of each call

@@ -3,6 +3,7 @@
 // page fit says, black on white, a circle without gaps; the shortcut list as
 // searchable text; the Printer Setup window's round trip.
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -198,6 +199,22 @@ private slots:
         set.close();
         PrintDrawing_Click(*app_);
         QVERIFY(CountGaps() > 100);
+    }
+
+    void anAbortedJobLeavesNoFile() {
+        PrintJob job;
+        job.pdfPath = Path("aborted.pdf").toStdString();
+        PrintArea area;
+        std::string error;
+        QVERIFY(platform_->printer.Begin(job, area, error));
+        platform_->printer.Line(0, 0, 1000, 1000, 0);
+        platform_->printer.Abort();
+        QVERIFY(!QFile::exists(Path("aborted.pdf")));
+        QVERIFY(QDir(dir_.path()).entryList({"aborted*"}, QDir::Files).isEmpty());  // no temporary file either
+        // The printer takes the next job as usual.
+        QVERIFY(platform_->printer.Begin(job, area, error));
+        QVERIFY(platform_->printer.End().ok);
+        QVERIFY(QFile::exists(Path("aborted.pdf")));
     }
 
     void shortcutListIsSearchableText() {
