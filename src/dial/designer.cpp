@@ -5,9 +5,7 @@
 // fields 13 and 14 are V14 and V15, fields 11 and 12 only place the preview.
 #include "dial/designer.h"
 
-#include <cctype>
 #include <cmath>
-#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -15,6 +13,7 @@
 #include "commands/append.h"
 #include "commands/pointer.h"
 #include "commands/registers.h"
+#include "commands/typed.h"
 #include "model/dial.h"
 #include "model/extents.h"
 #include "model/numbers.h"
@@ -69,13 +68,6 @@ std::vector<std::string> Items(const std::string& text, char sep = ',') {
     return out;
 }
 
-bool Lower(const std::string& a, const char* b) {
-    if (a.size() != std::strlen(b)) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != b[i]) return false;
-    return true;
-}
-
 // The panel's law; false after the message naming what is missing or wrong.
 bool LawOfPanel(App& app, const DialValues& v, DialLaw& law) {
     const DialPanel& p = app.dial;
@@ -89,7 +81,7 @@ bool LawOfPanel(App& app, const DialValues& v, DialLaw& law) {
     law.value = LeadingNumber(p.LawValue);
     for (const std::string& item : Items(p.Labels)) {
         double x;
-        if (Lower(item, "inf") || Lower(item, "infinity")) x = kDialInfinity;
+        if (UpperText(item) == "INF" || UpperText(item) == "INFINITY") x = kDialInfinity;
         else if (!ParseNumber(item, x)) return refuse("Labelled Values: \"" + item + "\" is not a number.");
         law.labels.push_back(x);
     }

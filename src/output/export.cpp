@@ -8,6 +8,7 @@
 
 #include "app.h"
 #include "commands/registers.h"
+#include "commands/typed.h"
 #include "model/extents.h"
 #include "output/print.h"
 #include "view/redraw.h"
@@ -21,11 +22,6 @@ const std::vector<std::string> kExportFilters = {"PDF at true size (*.pdf)", "SV
                                                  "DXF (*.dxf)"};
 const char* const kExportExtensions[] = {".pdf", ".svg", ".dxf"};
 constexpr long kMaxChords = 200000;  // one curve never makes more
-
-std::string Lower(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
 
 }  // namespace
 
@@ -175,19 +171,16 @@ void Export_Click(App& app) {
         return;
     }
     Drawing& d = app.dwg;
-    std::string stem = d.DwgName.empty() ? "Drawing" : d.DwgName;
-    if (Lower(stem).size() > 4 && Lower(stem).compare(stem.size() - 4, 4, ".dwg") == 0) stem.resize(stem.size() - 4);
-    const std::string folder = !d.DwgPath.empty() ? d.DwgPath : app.set.DwgFolderDefault;
     int filter = 0;
-    std::string path = app.ui.SaveFileDialog(kTitleExport, folder, stem + ".pdf", kExportFilters, filter);
+    std::string path =
+        app.ui.SaveFileDialog(kTitleExport, DrawingFolder(app), DrawingStem(app) + ".pdf", kExportFilters, filter);
     if (path.empty()) return;
     ExportJob job;
     job.format = ExportFormat::Pdf;
-    const std::string lower = Lower(path);
+    const std::string ending = path.size() >= 4 ? UpperText(path.substr(path.size() - 4)) : "";
     bool known = false;
     for (int i = 0; i < 3; ++i)
-        if (lower.size() >= 4 && lower.compare(lower.size() - 4, 4, kExportExtensions[i]) == 0)
-            job.format = static_cast<ExportFormat>(i), known = true;
+        if (ending == UpperText(kExportExtensions[i])) job.format = static_cast<ExportFormat>(i), known = true;
     if (!known) {
         filter = std::clamp(filter, 0, 2);
         path += kExportExtensions[filter];

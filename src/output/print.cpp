@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "app.h"
+#include "commands/typed.h"
 #include "help/help.h"
 #include "model/fieldreader.h"
 #include "model/textfile.h"
@@ -15,7 +16,6 @@
 namespace {
 
 const char kMsgPrintAsk[] = "Do you want to print this drawing?";
-const char kTitlePrinter[] = "Printer";
 const char kMsgErrorA[] = "Error number ";        // + number
 const char kMsgErrorB[] = " has occured.";
 const char kMsgSettingsUnread[] = "\r\nThe printer settings file could not be read:\r\n";  // + path
@@ -172,38 +172,46 @@ void PrintTable(App& app, const PageMapping& m) {
         if (!d.ObjType[s].empty()) RenderSlot(app, dev, s, PrintColorOf(app, d.ObjColor[s]));
 }
 
-std::string DrawingPdfPath(const App& app) {
-    const Drawing& d = app.dwg;
-    if (d.DwgName.empty()) {
-        const std::string& folder = app.set.DwgFolderDefault.empty() ? app.set.DataFolder : app.set.DwgFolderDefault;
-        return folder + "Drawing.pdf";
+std::string DrawingStem(const App& app) {
+    std::string name = app.dwg.DwgName.empty() ? "Drawing" : app.dwg.DwgName;
+    if (name.size() > 4 && UpperText(name.substr(name.size() - 4)) == ".DWG") name.resize(name.size() - 4);
+    return name;
+}
+
+std::string DrawingFolder(const App& app) {
+    if (!app.dwg.DwgName.empty()) return app.dwg.DwgPath;
+    return app.set.DwgFolderDefault.empty() ? app.set.DataFolder : app.set.DwgFolderDefault;
+}
+
+std::string DrawingPdfPath(const App& app) { return DrawingFolder(app) + DrawingStem(app) + ".pdf"; }
+
+bool ReadPrinterSettingsOrSay(App& app) {
+    const int err = ReadPrinterSettings(app);
+    if (err == 0) return true;
+    app.ui.MsgBox(kMsgErrorA + std::to_string(err) + kMsgErrorB + kMsgSettingsUnread + PrinterSettingsPath(app),
+                  MsgButtons::OK, MsgIcon::None, "");
+    return false;
+}
+
+bool BeginPrintJob(App& app, const std::string& pdfPath, bool useSettings, const char* failText, PrintArea& area) {
+    PrintJob job;
+    if (useSettings) {
+        job.orientation = app.print.set.PrintLandscape != 0 ? 2 : 1;
+        job.penWidth = app.print.set.PrintDrawWidth;
     }
-    std::string stem = d.DwgName;
-    size_t dot = stem.rfind('.');
-    if (dot != std::string::npos && dot > 0) stem.resize(dot);
-    return d.DwgPath + stem + ".pdf";
+    job.pdfPath = pdfPath;
+    std::string error;
+    if (app.ui.PrinterBegin(job, area, error)) return true;
+    app.ui.MsgBox(failText + error, MsgButtons::OK, MsgIcon::Warning, kTitlePrinter);
+    return false;
 }
 
 void PrintDrawing_Click(App& app) {
     if (app.ui.MsgBox(kMsgPrintAsk, MsgButtons::YesNo, MsgIcon::Question, kTitlePrinter) != MsgAnswer::Yes) return;
-    if (int err = ReadPrinterSettings(app)) {
-        app.ui.MsgBox(kMsgErrorA + std::to_string(err) + kMsgErrorB + kMsgSettingsUnread + PrinterSettingsPath(app),
-                      MsgButtons::OK, MsgIcon::None, "");
-        return;
-    }
-    const PrinterSettings& set = app.print.set;
-    PrintJob job;
-    job.orientation = set.PrintLandscape != 0 ? 2 : 1;
-    job.penWidth = set.PrintDrawWidth;
-    job.pdfPath = DrawingPdfPath(app);
     PrintArea area;
-    std::string error;
-    if (!app.ui.PrinterBegin(job, area, error)) {
-        app.ui.MsgBox(kMsgNotPrinted + error, MsgButtons::OK, MsgIcon::Warning, kTitlePrinter);
-        return;
-    }
+    if (!ReadPrinterSettingsOrSay(app) || !BeginPrintJob(app, DrawingPdfPath(app), true, kMsgNotPrinted, area)) return;
     const Drawing& d = app.dwg;
-    app.print.map = FitPage(set, area, d.LimLLX, d.LimLLY, d.LimURX, d.LimURY);
+    app.print.map = FitPage(app.print.set, area, d.LimLLX, d.LimLLY, d.LimURX, d.LimURY);
     PrintTable(app, app.print.map);
     ShowPrintOutcome(app, app.ui.PrinterEnd());
 }
@@ -211,14 +219,8 @@ void PrintDrawing_Click(App& app) {
 // ---- the shortcut list ----------------------------------------------------------
 
 void PrintHelp_Click(App& app) {
-    PrintJob job;
-    job.pdfPath = app.set.DataFolder + kShortcutPdfName;
     PrintArea area;
-    std::string error;
-    if (!app.ui.PrinterBegin(job, area, error)) {
-        app.ui.MsgBox(kMsgNotPrinted + error, MsgButtons::OK, MsgIcon::Warning, kTitlePrinter);
-        return;
-    }
+    if (!BeginPrintJob(app, app.set.DataFolder + kShortcutPdfName, false, kMsgNotPrinted, area)) return;
     app.ui.PrinterFont("courier new", 9);
     for (int i = 0; i < 4; ++i) app.ui.PrinterTextLine("");
     // The first line is the "<start>" marker; the section ends at "<files>".

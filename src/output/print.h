@@ -13,6 +13,7 @@
 struct App;
 
 inline constexpr const char* kPrinterSettingsFileName = "Zarnic-PrntSet.dat";
+inline constexpr const char* kTitlePrinter = "Printer";
 
 // The values of the printer settings file, one per line in this order.
 struct PrinterSettings {
@@ -87,6 +88,17 @@ void PrintTable(App& app, const PageMapping& m);
 void PrintDrawing_Click(App& app);
 // Files > Print List of Shortcut Keys.
 void PrintHelp_Click(App& app);
-// Where a page goes when the machine has no printer: beside the drawing
-// (<name>.pdf), in the default drawing folder for an unnamed drawing.
+// The drawing's file name without ".dwg" (any case), "Drawing" when unnamed.
+std::string DrawingStem(const App& app);
+// The drawing's folder; for an unnamed drawing the default drawing folder
+// (the data folder when none is set).
+std::string DrawingFolder(const App& app);
+// Where a page goes when the machine has no printer: <stem>.pdf in the
+// drawing's folder.
 std::string DrawingPdfPath(const App& app);
+// Reads the printer settings; false after the error-number message that
+// names the file.
+bool ReadPrinterSettingsOrSay(App& app);
+// Starts a job (with the settings' orientation and pen width when
+// useSettings); false after failText + the reason.
+bool BeginPrintJob(App& app, const std::string& pdfPath, bool useSettings, const char* failText, PrintArea& area);

@@ -11,15 +11,12 @@
 
 namespace {
 
-const char kTitlePrinter[] = "Printer";
 const char kMsgNothingToPrint[] = "Nothing to print.";
 const char kMsgToPdf[] = "No printer was found. The pages were written to the PDF file\r\n";  // + path
 const char kMsgNotPrinted[] = "The pages could not be printed:\r\n";                          // + reason
 const char kMsgTooManyA[] = "At true size this drawing needs ";  // + pages + " pages (" + rows x cols + ")."
 const char kMsgTooManyB[] = "\r\nPrint at True Size prints at most 100 pages; check the drawing's extents.";
 constexpr int kMostPages = 100;
-const char kMsgErrorA[] = "Error number ";
-const char kMsgErrorB[] = " has occured.\r\nThe printer settings file could not be read:\r\n";  // + path
 
 constexpr double kTwipsPerUnit = 1440;   // drawing units are inches
 constexpr double kMarkLength = 360;      // the arms of a corner mark (twips)
@@ -57,16 +54,6 @@ PageMapping TileMapping(const TileLayout& t, int row, int col) {
     return m;
 }
 
-std::string TrueSizeName(const App& app) {
-    std::string name = app.dwg.DwgName.empty() ? "Drawing" : app.dwg.DwgName;
-    if (name.size() > 4) {
-        std::string ext = name.substr(name.size() - 4);
-        for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        if (ext == ".dwg") name.resize(name.size() - 4);
-    }
-    return name;
-}
-
 namespace {
 
 // The marks, the label and (first page) the one-inch square, on the page.
@@ -79,7 +66,7 @@ void PrintPageFurniture(App& app, const TileLayout& t, int row, int col) {
         ui.PrinterLine(c[0], c[1], c[0] + c[2] * k, c[1], 0);
         ui.PrinterLine(c[0], c[1], c[0], c[1] + c[3] * k, 0);
     }
-    const std::string label = TrueSizeName(app) + "  page " + std::to_string(row + 1) + "," + std::to_string(col + 1) +
+    const std::string label = DrawingStem(app) + "  page " + std::to_string(row + 1) + "," + std::to_string(col + 1) +
                               " of " + std::to_string(t.rows) + " x " + std::to_string(t.cols);
     ui.PrinterTextAt(0, h + 60, kLabelPoints, label);
     if (row == 0 && col == 0) {
@@ -101,25 +88,10 @@ void PrintTrueSize_Click(App& app) {
         app.ui.MsgBox(kMsgNothingToPrint, MsgButtons::OK, MsgIcon::None, kTitlePrinter);
         return;
     }
-    if (int err = ReadPrinterSettings(app)) {
-        app.ui.MsgBox(kMsgErrorA + std::to_string(err) + kMsgErrorB + PrinterSettingsPath(app), MsgButtons::OK,
-                      MsgIcon::None, "");
-        return;
-    }
-    const Drawing& d = app.dwg;
-    PrintJob job;
-    job.orientation = app.print.set.PrintLandscape != 0 ? 2 : 1;
-    job.penWidth = app.print.set.PrintDrawWidth;
-    const std::string folder = d.DwgName.empty() ? (app.set.DwgFolderDefault.empty() ? app.set.DataFolder
-                                                                                     : app.set.DwgFolderDefault)
-                                                 : d.DwgPath;
-    job.pdfPath = folder + TrueSizeName(app) + " true size.pdf";
     PrintArea area;
-    std::string error;
-    if (!app.ui.PrinterBegin(job, area, error)) {
-        app.ui.MsgBox(kMsgNotPrinted + error, MsgButtons::OK, MsgIcon::Warning, kTitlePrinter);
+    if (!ReadPrinterSettingsOrSay(app) ||
+        !BeginPrintJob(app, DrawingFolder(app) + DrawingStem(app) + " true size.pdf", true, kMsgNotPrinted, area))
         return;
-    }
     const TileLayout t = LayOutTiles(area, minX, minY, maxX, maxY);
     // A stray object far away would otherwise send a ream of empty pages.
     if (static_cast<long>(t.rows) * t.cols > kMostPages) {

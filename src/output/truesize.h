@@ -20,5 +20,3 @@ struct TileLayout {
 TileLayout LayOutTiles(const PrintArea& area, double minX, double minY, double maxX, double maxY);
 // The mapping of tile (row, col), both from 0: drawing units to twips at 1:1.
 PageMapping TileMapping(const TileLayout& t, int row, int col);
-// The drawing's name without ".dwg", or "Drawing".
-std::string TrueSizeName(const App& app);
