@@ -17,25 +17,12 @@
 #include "output/plot.h"
 #include "output/print.h"
 #include "rig.h"
-#include "ui/dxfexport.h"
-#include "ui/printer.h"
-#include "ui/vectorexport.h"
+#include "ui/qt_output.h"
 
 namespace {
 
-// The Qt printer behind the rig's platform.
-class PdfPlatform : public NullPlatform {
-public:
-    bool PrinterBegin(const PrintJob& job, PrintArea& area, std::string& error) override {
-        return printer.Begin(job, area, error);
-    }
-    void PrinterLine(double x1, double y1, double x2, double y2, uint32_t rgb) override {
-        printer.Line(x1, y1, x2, y2, rgb);
-    }
-    void PrinterPoint(double x, double y, uint32_t rgb) override { printer.Point(x, y, rgb); }
-    PrintOutcome PrinterEnd() override { return printer.End(); }
-    QtPrinter printer;
-};
+// The binding's printer and export sinks behind the rig's platform.
+using QtOutput = WithQtOutput<NullPlatform>;
 
 void BM_PlotHpgl(benchmark::State& state) {
     App& app = *bench_rig::TheRig().app;
@@ -52,12 +39,12 @@ BENCHMARK(BM_PlotHpgl)->Unit(benchmark::kMillisecond);
 void BM_PrintPdf(benchmark::State& state) {
     bench_rig::Rig& rig = bench_rig::TheRig();
     App& app = *rig.app;
-    PdfPlatform pdf;
-    rig.ui.printer = &pdf;
+    QtOutput qt;
+    rig.ui.output = &qt;
     app.dwg.DwgPath = rig.dir;
     app.dwg.DwgName = "bench.dwg";
     for (auto _ : state) PrintDrawing_Click(app);
-    rig.ui.printer = nullptr;
+    rig.ui.output = nullptr;
     app.dwg.DwgName.clear();
     std::error_code ec;
     if (const char* keep = std::getenv("ZARNIC_BENCH_KEEP"))
@@ -78,16 +65,12 @@ void Export(benchmark::State& state, ExportFormat format, const char* name) {
     job.path = rig.dir + name;
     job.width = maxX - minX + 2 * kExportMargin;
     job.height = maxY - minY + 2 * kExportMargin;
-    struct Sinks : NullPlatform {
-        std::unique_ptr<ExportSink> ExportOpen(const ExportJob& j, std::string& e) override {
-            return j.format == ExportFormat::Dxf ? OpenDxfExport(j, e) : OpenVectorExport(j, e);
-        }
-    } sinks;
-    rig.ui.exporter = &sinks;
+    QtOutput qt;
+    rig.ui.output = &qt;
     std::string error;
     for (auto _ : state)
         if (!ExportTable(app, job, error)) state.SkipWithError(error.c_str());
-    rig.ui.exporter = nullptr;
+    rig.ui.output = nullptr;
     std::error_code ec;
     state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(job.path, ec));
 }

@@ -21,30 +21,29 @@ namespace bench_rig {
 
 namespace fs = std::filesystem;
 
-// Draws no text and asks nothing; questions answer Yes, and the printer
-// calls go to `printer` when one is set (the output benchmark's Qt printer).
+// Draws no text and asks nothing; questions answer Yes, and printing and
+// exports go to `output` when one is set (the output benchmark's Qt side).
 class QuietPlatform : public NullPlatform {
 public:
     MsgAnswer MsgBox(const std::string&, MsgButtons b, MsgIcon, const std::string&) override {
         return b == MsgButtons::OK ? MsgAnswer::OK : MsgAnswer::Yes;
     }
     bool PrinterBegin(const PrintJob& job, PrintArea& area, std::string& error) override {
-        if (printer) return printer->PrinterBegin(job, area, error);
+        if (output) return output->PrinterBegin(job, area, error);
         return NullPlatform::PrinterBegin(job, area, error);
     }
     void PrinterLine(double x1, double y1, double x2, double y2, uint32_t rgb) override {
-        if (printer) printer->PrinterLine(x1, y1, x2, y2, rgb);
+        if (output) output->PrinterLine(x1, y1, x2, y2, rgb);
     }
     void PrinterPoint(double x, double y, uint32_t rgb) override {
-        if (printer) printer->PrinterPoint(x, y, rgb);
+        if (output) output->PrinterPoint(x, y, rgb);
     }
-    PrintOutcome PrinterEnd() override { return printer ? printer->PrinterEnd() : PrintOutcome{}; }
+    PrintOutcome PrinterEnd() override { return output ? output->PrinterEnd() : PrintOutcome{}; }
     std::unique_ptr<ExportSink> ExportOpen(const ExportJob& job, std::string& error) override {
-        if (exporter) return exporter->ExportOpen(job, error);
+        if (output) return output->ExportOpen(job, error);
         return NullPlatform::ExportOpen(job, error);
     }
-    Platform* printer = nullptr;   // where printing goes
-    Platform* exporter = nullptr;  // where exports go
+    Platform* output = nullptr;  // where printing and exports go
 };
 
 // A drawing file's text: header, records, extents.

@@ -6,8 +6,6 @@
 #include <QFileDialog>
 #include <algorithm>
 
-#include "ui/dxfexport.h"
-#include "ui/vectorexport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -229,9 +227,4 @@ std::string QtPlatform::SaveFileDialog(const std::string& title, const std::stri
     filter = std::max(0, static_cast<int>(list.indexOf(chosen)));
     main_.keyCatcher()->setFocus();
     return S(path);
-}
-
-std::unique_ptr<ExportSink> QtPlatform::ExportOpen(const ExportJob& job, std::string& error) {
-    if (job.format == ExportFormat::Dxf) return OpenDxfExport(job, error);
-    return OpenVectorExport(job, error);
 }

@@ -6,13 +6,13 @@
 #include <QString>
 
 #include "platform/platform.h"
-#include "ui/printer.h"
+#include "ui/qt_output.h"
 
 class MainWindow;
 class PanelWindow;
 class QAction;
 
-class QtPlatform : public Platform {
+class QtPlatform : public WithQtOutput<Platform> {
 public:
     explicit QtPlatform(MainWindow& main) : main_(main) {}
     MsgAnswer MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
@@ -46,25 +46,8 @@ public:
     void ClipboardSetText(const std::string& text) override;
     std::string ClipboardText() override;
     void Quit() override;
-    bool PrinterBegin(const PrintJob& job, PrintArea& area, std::string& error) override {
-        return printer_.Begin(job, area, error);
-    }
-    void PrinterLine(double x1, double y1, double x2, double y2, uint32_t rgb) override {
-        printer_.Line(x1, y1, x2, y2, rgb);
-    }
-    void PrinterPoint(double x, double y, uint32_t rgb) override { printer_.Point(x, y, rgb); }
-    void PrinterFont(const std::string& name, double points) override { printer_.Font(name, points); }
-    void PrinterTextLine(const std::string& text) override { printer_.TextLine(text); }
-    PrintOutcome PrinterEnd() override { return printer_.End(); }
-    void PrinterAbort() override { printer_.Abort(); }
-    void PrinterNewPage() override { printer_.NewPage(); }
-    void PrinterClip(double x, double y, double w, double h) override { printer_.Clip(x, y, w, h); }
-    void PrinterTextAt(double x, double y, double points, const std::string& text) override {
-        printer_.TextAt(x, y, points, text);
-    }
     std::string SaveFileDialog(const std::string& title, const std::string& folder, const std::string& name,
                                const std::vector<std::string>& filters, int& filter) override;
-    std::unique_ptr<ExportSink> ExportOpen(const ExportJob& job, std::string& error) override;
 
     // The windows the dialog ids stand for, set by the main window.
     void SetDialog(DialogId id, PanelWindow* w) { dialogs_[static_cast<int>(id)] = w; }
@@ -76,7 +59,6 @@ private:
     uint32_t background_ = 0;  // the board colour text is written on
     QHash<int, PanelWindow*> dialogs_;
     QHash<QString, QAction*> actions_;
-    QtPrinter printer_;        // the print job under way
 };
 
 // UTF-8 std::string <-> QString.

@@ -18,34 +18,13 @@
 #include "commands/shell.h"
 #include "output/export.h"
 #include "panel_platform.h"
-#include "ui/dxfexport.h"
-#include "ui/printer.h"
-#include "ui/vectorexport.h"
+#include "ui/qt_output.h"
 #include "ui_tests.h"
 
 namespace {
 
 // The panel platform with the binding's exports and printer behind it.
-class ExportingPlatform : public PanelTestPlatform {
-public:
-    std::unique_ptr<ExportSink> ExportOpen(const ExportJob& job, std::string& error) override {
-        return job.format == ExportFormat::Dxf ? OpenDxfExport(job, error) : OpenVectorExport(job, error);
-    }
-    bool PrinterBegin(const PrintJob& job, PrintArea& area, std::string& error) override {
-        return printer.Begin(job, area, error);
-    }
-    void PrinterLine(double x1, double y1, double x2, double y2, uint32_t rgb) override {
-        printer.Line(x1, y1, x2, y2, rgb);
-    }
-    void PrinterPoint(double x, double y, uint32_t rgb) override { printer.Point(x, y, rgb); }
-    void PrinterNewPage() override { printer.NewPage(); }
-    void PrinterClip(double x, double y, double w, double h) override { printer.Clip(x, y, w, h); }
-    void PrinterTextAt(double x, double y, double points, const std::string& text) override {
-        printer.TextAt(x, y, points, text);
-    }
-    PrintOutcome PrinterEnd() override { return printer.End(); }
-    QtPrinter printer;
-};
+using ExportingPlatform = WithQtOutput<PanelTestPlatform>;
 
 QString Run(const QString& program, const QStringList& args) {
     QProcess p;

@@ -20,7 +20,7 @@
 #include "output/print.h"
 #include "output/printsetup.h"
 #include "panel_platform.h"
-#include "ui/printer.h"
+#include "ui/qt_output.h"
 #include "ui/printsetwindow.h"
 #include "ui_tests.h"
 #include "view/redraw.h"
@@ -28,23 +28,12 @@
 namespace {
 
 // The panel platform with the real printer behind it; questions answer Yes.
-class PrintingPlatform : public PanelTestPlatform {
+class PrintingPlatform : public WithQtOutput<PanelTestPlatform> {
 public:
     MsgAnswer MsgBox(const std::string& text, MsgButtons b, MsgIcon i, const std::string& t) override {
         PanelTestPlatform::MsgBox(text, b, i, t);
         return b == MsgButtons::OK ? MsgAnswer::OK : MsgAnswer::Yes;
     }
-    bool PrinterBegin(const PrintJob& job, PrintArea& area, std::string& error) override {
-        return printer.Begin(job, area, error);
-    }
-    void PrinterLine(double x1, double y1, double x2, double y2, uint32_t rgb) override {
-        printer.Line(x1, y1, x2, y2, rgb);
-    }
-    void PrinterPoint(double x, double y, uint32_t rgb) override { printer.Point(x, y, rgb); }
-    void PrinterFont(const std::string& name, double points) override { printer.Font(name, points); }
-    void PrinterTextLine(const std::string& text) override { printer.TextLine(text); }
-    PrintOutcome PrinterEnd() override { return printer.End(); }
-    QtPrinter printer;
 };
 
 // A page rendered by pdftoppm (P6 colour pixels).
