@@ -10,6 +10,7 @@
 
 #include "commands/registers.h"
 #include "fake_platform.h"
+#include "objects.h"
 #include "output/export.h"
 #include "output/truesize.h"
 #include "tables/menu.h"
@@ -40,19 +41,10 @@ protected:
     App& app() { return *t.app; }
     Drawing& d() { return t.app->dwg; }
     int Add(const char* kind, double x, double y, double size, int color = 1) {
-        int s = d().ObjNext++;
-        d().ObjType[s] = kind;
-        d().ObjNum[s] = static_cast<int16_t>(s);
-        d().ObjX[s] = x, d().ObjY[s] = y, d().ObjSize[s] = size;
-        d().ObjColor[s] = static_cast<int16_t>(color);
-        d().ObjXScale[s] = d().ObjYScale[s] = 1;
-        return s;
+        return AddObject(d(), kind, x, y, size, color);
     }
     int Line(double x1, double y1, double x2, double y2, int type = 0, int color = 1) {
-        int s = Add("Line", 0, 0, 2, color);
-        d().VertX(s, 1) = x1, d().VertY(s, 1) = y1, d().VertX(s, 2) = x2, d().VertY(s, 2) = y2;
-        d().ObjLineType[s] = static_cast<int16_t>(type);
-        return s;
+        return AddLine(d(), x1, y1, x2, y2, color, type);
     }
     // The fixture of the true-size checks: a 1 in line, a circle of radius
     // 0.5, a hidden line, a text and a nested shape.

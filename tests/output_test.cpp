@@ -12,6 +12,7 @@
 
 #include "commands/registers.h"
 #include "fake_platform.h"
+#include "objects.h"
 #include "help/help.h"
 #include "model/dial.h"
 #include "model/textfile.h"
@@ -51,19 +52,9 @@ protected:
     App& app() { return *t.app; }
     Drawing& d() { return t.app->dwg; }
     int Add(const char* kind, double x, double y, double size, int color = 1) {
-        int s = d().ObjNext++;
-        d().ObjType[s] = kind;
-        d().ObjNum[s] = static_cast<int16_t>(s);
-        d().ObjX[s] = x, d().ObjY[s] = y, d().ObjSize[s] = size;
-        d().ObjColor[s] = static_cast<int16_t>(color);
-        d().ObjXScale[s] = d().ObjYScale[s] = 1;
-        return s;
+        return AddObject(d(), kind, x, y, size, color);
     }
-    int Line(double x1, double y1, double x2, double y2, int color = 1) {
-        int s = Add("Line", 0, 0, 2, color);
-        d().VertX(s, 1) = x1, d().VertY(s, 1) = y1, d().VertX(s, 2) = x2, d().VertY(s, 2) = y2;
-        return s;
-    }
+    int Line(double x1, double y1, double x2, double y2, int color = 1) { return AddLine(d(), x1, y1, x2, y2, color); }
     int Arc(double x, double y, double r, double a0, double a1, int color = 1) {
         int s = Add("Arc", x, y, r, color);
         d().ObjAngle[s] = a0, d().ObjEndAngle[s] = a1;

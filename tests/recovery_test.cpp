@@ -10,6 +10,7 @@
 #include "commands/recovery.h"
 #include "commands/shell.h"
 #include "fake_platform.h"
+#include "objects.h"
 #include "model/recent.h"
 #include "model/textfile.h"
 #include "tables/menu.h"
@@ -26,10 +27,7 @@ protected:
     std::string Folder() { return dir.file("Recovery/"); }
     // A changed drawing of one Line (named amp.dwg in the test folder when asked).
     void Changed(bool named) {
-        const int s = d().ObjNext++;
-        d().ObjType[s] = "Line", d().ObjColor[s] = 1, d().ObjSize[s] = 2;
-        d().VertX(s, 1) = 1, d().VertY(s, 1) = 1, d().VertX(s, 2) = 2.123456789, d().VertY(s, 2) = 3;
-        d().ObjXScale[s] = d().ObjYScale[s] = 1;
+        AddLine(d(), 1, 1, 2.123456789, 3);
         d().DrawingChanged = true;
         if (named) d().DwgPath = dir.path(), d().DwgName = "amp.dwg";
     }

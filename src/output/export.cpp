@@ -89,13 +89,8 @@ void ExportDevice::MoveTo(double x, double y) {
     Add(x, y);
 }
 
+// A renderer draws each polyline in one colour, from its MoveTo on.
 void ExportDevice::LineTo(double x, double y, uint32_t rgb) {
-    if (!xy_.empty() && rgb != rgb_) {
-        // Another colour starts its own polyline from the same point.
-        std::vector<double> last(xy_.end() - 2, xy_.end());
-        Flush();
-        xy_ = last;
-    }
     rgb_ = rgb;
     Add(x, y);
 }

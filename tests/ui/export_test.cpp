@@ -17,6 +17,7 @@
 #include "app.h"
 #include "commands/shell.h"
 #include "output/export.h"
+#include "objects.h"
 #include "panel_platform.h"
 #include "ui/qt_output.h"
 #include "ui_tests.h"
@@ -62,20 +63,10 @@ private:
 
     std::string Path(const char* name) const { return dir_.filePath(name).toStdString(); }
     int Add(const char* kind, double x, double y, double size, int color = 1) {
-        Drawing& d = app_->dwg;
-        const int s = d.ObjNext++;
-        d.ObjType[s] = kind;
-        d.ObjX[s] = x, d.ObjY[s] = y, d.ObjSize[s] = size;
-        d.ObjColor[s] = static_cast<int16_t>(color);
-        d.ObjXScale[s] = d.ObjYScale[s] = 1;
-        return s;
+        return AddObject(app_->dwg, kind, x, y, size, color);
     }
     int Line(double x1, double y1, double x2, double y2, int type = 0) {
-        const int s = Add("Line", 0, 0, 2);
-        Drawing& d = app_->dwg;
-        d.VertX(s, 1) = x1, d.VertY(s, 1) = y1, d.VertX(s, 2) = x2, d.VertY(s, 2) = y2;
-        d.ObjLineType[s] = static_cast<int16_t>(type);
-        return s;
+        return AddLine(app_->dwg, x1, y1, x2, y2, 1, type);
     }
     bool Export(ExportFormat f, const char* name, ExportJob& job) {
         double minX, minY, maxX, maxY;

@@ -19,6 +19,7 @@
 #include "help/help.h"
 #include "output/print.h"
 #include "output/printsetup.h"
+#include "objects.h"
 #include "panel_platform.h"
 #include "ui/qt_output.h"
 #include "ui/printsetwindow.h"
@@ -80,14 +81,8 @@ private:
     std::unique_ptr<App> app_;
 
     QString Path(const char* name) const { return dir_.filePath(name); }
-    int Add(const char* kind, double x, double y, double size, int color) {
-        Drawing& d = app_->dwg;
-        const int s = d.ObjNext++;
-        d.ObjType[s] = kind;
-        d.ObjX[s] = x, d.ObjY[s] = y, d.ObjSize[s] = size;
-        d.ObjColor[s] = static_cast<int16_t>(color);
-        d.ObjXScale[s] = d.ObjYScale[s] = 1;
-        return s;
+    int Add(const char* kind, double x, double y, double size, int color = 1) {
+        return AddObject(app_->dwg, kind, x, y, size, color);
     }
 
     // Samples along the circle of radius 0.5 at (-3, 0) on the page at 600
