@@ -26,11 +26,7 @@ caption | grep -q "$name" || fail "the example did not open: '$(caption)'"
 export_as() {
   local file="${2:-$1}"
   key ctrl+shift+e
-  local box=""
-  for _ in $(seq 60); do
-    box=$(xdotool search --onlyvisible --pid "$apid" 2>/dev/null | grep -v "^$WIN\$" | head -n 1)
-    [ -n "$box" ] && break; sleep 0.1
-  done
+  local box; box=$(other_window)
   [ -n "$box" ] || fail "Ctrl+Shift+E showed no dialog"
   sleep 0.5
   xdotool windowfocus --sync "$box" 2>/dev/null
@@ -45,8 +41,7 @@ export_as "plate.dxf"
 # A name without a known ending takes the chosen type's (PDF, the first).
 export_as "plate copy" "plate copy.pdf"
 
-# The extents the drawing file ends with: min X, max X, min Y, max Y.
-read -r ex0 ex1 ey0 ey1 <<<"$(tr -d '\r' < "$work/boards/$name.dwg" | tail -n 4 | tr '\n' ' ')"
+read -r ex0 ex1 ey0 ey1 <<<"$(extents_of "$work/boards/$name.dwg")"
 size=$(pdfinfo "$work/boards/plate.pdf" | sed -n 's/^Page size: *\([0-9.]*\) x \([0-9.]*\) pts.*/\1 \2/p')
 awk -v s="$size" -v a="$ex0" -v b="$ex1" -v c="$ey0" -v d="$ey1" 'BEGIN { split(s, p, " ")
   exit (p[1] - 72 * (b - a + 0.5))^2 <= 0.25 && (p[2] - 72 * (d - c + 0.5))^2 <= 0.25 ? 0 : 1 }' ||

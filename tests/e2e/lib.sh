@@ -100,3 +100,15 @@ save_anew() {
   for _ in $(seq 100); do [ "$(stat -c %y "$1")" != "$before" ] && sleep 0.3 && return 0; sleep 0.1; done
   fail "Ctrl+S did not write the drawing"
 }
+# Waits for a window of the program other than its main window (a message
+# box or a dialog) and prints its id; prints nothing when none comes.
+other_window() {
+  local w=""
+  for _ in $(seq 80); do
+    w=$(xdotool search --onlyvisible --pid "$apid" 2>/dev/null | grep -v "^$WIN\$" | head -n 1)
+    [ -n "$w" ] && break; sleep 0.1
+  done
+  echo "$w"
+}
+# The extents a drawing file ends with: min X, max X, min Y, max Y.
+extents_of() { tr -d '\r' < "$1" | tail -n 4 | tr '\n' ' '; }

@@ -25,17 +25,13 @@ caption | grep -q "$name" || fail "the example did not open: '$(caption)'"
 # Waits for a message box whose text holds $1 (in the window list of the
 # program) and presses Return on it.
 answer_box() {
-  for _ in $(seq 60); do
-    box=$(xdotool search --onlyvisible --pid "$apid" 2>/dev/null | grep -v "^$WIN\$" | head -n 1)
-    [ -n "$box" ] && break; sleep 0.1
-  done
+  box=$(other_window)
   [ -n "$box" ] || fail "no message box for $1"
   sleep 0.3
   xdotool windowfocus --sync "$box" 2>/dev/null; xdotool key Return; sleep 0.5
 }
 
-# The extents the drawing file ends with: min X, max X, min Y, max Y.
-read -r ex0 ex1 ey0 ey1 <<<"$(tr -d '\r' < "$work/boards/$name.dwg" | tail -n 4 | tr '\n' ' ')"
+read -r ex0 ex1 ey0 ey1 <<<"$(extents_of "$work/boards/$name.dwg")"
 
 # ---- the plot ----
 key ctrl+h

@@ -22,11 +22,7 @@ wait_copy() {
 }
 # The question of a new start: Return answers its default, Yes.
 yes_to_offer() {
-  local box=""
-  for _ in $(seq 80); do
-    box=$(xdotool search --onlyvisible --pid "$apid" 2>/dev/null | grep -v "^$WIN\$" | head -n 1)
-    [ -n "$box" ] && break; sleep 0.1
-  done
+  local box; box=$(other_window)
   [ -n "$box" ] || fail "the restarted program offered no recovery copy"
   sleep 0.4
   xdotool windowfocus --sync "$box" 2>/dev/null; xdotool key Return; sleep 1
