@@ -281,9 +281,11 @@ void MeterFace(Sym& s) {
 
 // ---- meter faces under scale laws ----------------------------------------------
 
-// A meter plate of w x h with its top corners rounded, a pivot hole and two
-// mounting holes; the pivot point.
-Pt Plate(Sym& s, double w, double h, double pivotY) {
+// A meter plate of w x h with its title above it, its top corners rounded,
+// a pivot hole and two mounting holes; the pivot point.
+Pt Plate(Sym& s, const std::string& title, double w, double h, double pivotY) {
+    s.Text(0, h + 0.45, 0.16, title, "S");
+    s.Text(0, h + 0.22, 0.07, "Print at true size; cut along the outline; drill the three holes.", "S");
     const double rc = 0.25;
     s.Line({{0, h - rc}, {0, 0}, {w, 0}, {w, h - rc}});
     s.Line({{rc, h}, {w - rc, h}});
@@ -307,9 +309,7 @@ DialLaw MakeLaw(DialLawKind kind, std::vector<double> labels, double value = 0) 
 // A VU meter's face (3.5 x 2.6 in): -20 to +3 VU on the decibel law above
 // the arc, 0 to 100 % linear under it, one pivot. 0 VU falls at 70.8 %.
 void VuMeterFace(Sym& s) {
-    s.Text(0, 3.05, 0.16, "VU Meter Face, 3.5 x 2.6 in", "S");
-    s.Text(0, 2.82, 0.07, "Print at true size; cut along the outline; drill the three holes.", "S");
-    const Pt pivot = Plate(s, 3.5, 2.6, 0.35);
+    const Pt pivot = Plate(s, "VU Meter Face, 3.5 x 2.6 in", 3.5, 2.6, 0.35);
     Sym::DialSpec vu;
     vu.r = 1.75, vu.totalDeg = 90;
     vu.ccw = -20, vu.cw = 3;
@@ -331,9 +331,7 @@ void VuMeterFace(Sym& s) {
 // volts 0-10 and 0-50 about one arc, and a dB scale (0 dB at 0.775 V on
 // the 10 V range: +22 dB at full scale) below them.
 void MultimeterFace(Sym& s) {
-    s.Text(0, 3.65, 0.16, "Multimeter Face, 4.2 x 3.2 in", "S");
-    s.Text(0, 3.42, 0.07, "Print at true size; cut along the outline; drill the three holes.", "S");
-    const Pt pivot = Plate(s, 4.2, 3.2, 0.3);
+    const Pt pivot = Plate(s, "Multimeter Face, 4.2 x 3.2 in", 4.2, 3.2, 0.3);
     Sym::DialSpec ohms;
     ohms.r = 2.35, ohms.totalDeg = 90;
     ohms.intermediates = 0, ohms.minors = 1;
@@ -360,9 +358,7 @@ void MultimeterFace(Sym& s) {
 // An SWR bridge's face (3 x 2.4 in): 1 at rest to infinity at full scale,
 // 1.5, 2, 3 and 5 labelled.
 void SwrMeterFace(Sym& s) {
-    s.Text(0, 2.85, 0.16, "SWR Meter Face, 3 x 2.4 in", "S");
-    s.Text(0, 2.62, 0.07, "Print at true size; cut along the outline; drill the three holes.", "S");
-    const Pt pivot = Plate(s, 3, 2.4, 0.3);
+    const Pt pivot = Plate(s, "SWR Meter Face, 3 x 2.4 in", 3, 2.4, 0.3);
     Sym::DialSpec swr;
     swr.r = 1.6, swr.totalDeg = 90;
     swr.intermediates = 1, swr.minors = 1, swr.decimals = 1;
