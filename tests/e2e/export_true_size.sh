@@ -11,15 +11,7 @@ fix="$(cd "$(dirname "$0")/.." && pwd)/fixtures"
 source "$(dirname "$0")/lib.sh"
 e2e_display
 
-e2e_folder
-bin="$(dirname "$prog")"
-cp "$bin"/CL*.dwg "$dir/"
-name="Preamp Chassis"
-cp "$bin/examples/$name.dwg" "$work/boards/"
-recent_list "$work/boards" "$name.dwg"
-start
-for _ in $(seq 50); do caption | grep -q "$name" && break; sleep 0.1; done
-caption | grep -q "$name" || fail "the example did not open: '$(caption)'"
+open_shipped "Preamp Chassis" CL
 
 # Ctrl+Shift+E, then the name $1 typed over the proposed one; waits for
 # the file $2 (by default $1).

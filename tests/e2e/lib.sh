@@ -112,3 +112,17 @@ other_window() {
 }
 # The extents a drawing file ends with: min X, max X, min Y, max Y.
 extents_of() { tr -d '\r' < "$1" | tail -n 4 | tr '\n' ' '; }
+# Starts the program on the shipped example drawing $1 (examples/ beside the
+# program), opened from the recent list out of the boards folder, with the
+# library symbols of prefix $2 in the program's folder; $name is the example.
+open_shipped() {
+  e2e_folder
+  local bin; bin="$(dirname "$prog")"
+  cp "$bin"/"$2"*.dwg "$bin/Zarnic_Help.hlp" "$dir/"
+  name=$1
+  cp "$bin/examples/$name.dwg" "$work/boards/"
+  recent_list "$work/boards" "$name.dwg"
+  start
+  for _ in $(seq 50); do caption | grep -q "$name" && break; sleep 0.1; done
+  caption | grep -q "$name" || fail "the example did not open: '$(caption)'"
+}

@@ -12,15 +12,7 @@ source "$(dirname "$0")/lib.sh"
 e2e_display
 export ZARNIC_PRINT_TO_PDF=1
 
-e2e_folder
-bin="$(dirname "$prog")"
-cp "$bin"/Sc*.dwg "$bin/Zarnic_Help.hlp" "$dir/"
-name="Preamp Schematic"
-cp "$bin/examples/$name.dwg" "$work/boards/"
-recent_list "$work/boards" "$name.dwg"
-start
-for _ in $(seq 50); do caption | grep -q "$name" && break; sleep 0.1; done
-caption | grep -q "$name" || fail "the example did not open: '$(caption)'"
+open_shipped "Preamp Schematic" Sc
 
 # Waits for a message box whose text holds $1 (in the window list of the
 # program) and presses Return on it.
