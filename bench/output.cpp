@@ -58,13 +58,9 @@ BENCHMARK(BM_PrintPdf)->Unit(benchmark::kMillisecond);
 void Export(benchmark::State& state, ExportFormat format, const char* name) {
     bench_rig::Rig& rig = bench_rig::TheRig();
     App& app = *rig.app;
-    double minX, minY, maxX, maxY;
-    DrawingExtents(app, minX, minY, maxX, maxY);
     ExportJob job;
     job.format = format;
     job.path = rig.dir + name;
-    job.width = maxX - minX + 2 * kExportMargin;
-    job.height = maxY - minY + 2 * kExportMargin;
     QtOutput qt;
     rig.ui.output = &qt;
     std::string error;

@@ -137,12 +137,14 @@ bool ExportDevice::HiddenSegment(double x1, double y1, double x2, double y2, dou
 
 // ---- the command ---------------------------------------------------------------
 
-bool ExportTable(App& app, const ExportJob& job, std::string& error) {
+bool ExportTable(App& app, ExportJob& job, std::string& error) {
     double minX, minY, maxX, maxY;
     if (!DrawingExtents(app, minX, minY, maxX, maxY)) {
         error = kMsgNothing;
         return false;
     }
+    job.width = maxX - minX + 2 * kExportMargin;
+    job.height = maxY - minY + 2 * kExportMargin;
     std::unique_ptr<ExportSink> sink = app.ui.ExportOpen(job, error);
     if (!sink) return false;
     Drawing& d = app.dwg;
@@ -182,8 +184,6 @@ void Export_Click(App& app) {
         job.format = static_cast<ExportFormat>(filter);
     }
     job.path = path;
-    job.width = maxX - minX + 2 * kExportMargin;
-    job.height = maxY - minY + 2 * kExportMargin;
     job.dash = d.HiddenDash;
     job.gap = d.HiddenGap;
     std::string error;

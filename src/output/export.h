@@ -51,8 +51,9 @@ private:
 // kExportChordError from it; a circle's run closes on its start.
 std::vector<double> CurveChords(const Curve& c, double pi);
 
-// Writes the table through a sink opened for `job`; false, with the reason.
-bool ExportTable(App& app, const ExportJob& job, std::string& error);
+// Writes the table through a sink opened for `job`, whose page size it
+// sets from the extents (plus the margins); false, with the reason.
+bool ExportTable(App& app, ExportJob& job, std::string& error);
 // Files > Export...
 void Export_Click(App& app);
 // Files > Print at True Size...

@@ -69,12 +69,8 @@ private:
         return AddLine(app_->dwg, x1, y1, x2, y2, 1, type);
     }
     bool Export(ExportFormat f, const char* name, ExportJob& job) {
-        double minX, minY, maxX, maxY;
-        if (!DrawingExtents(*app_, minX, minY, maxX, maxY)) return false;
         job.format = f;
         job.path = Path(name);
-        job.width = maxX - minX + 0.5;
-        job.height = maxY - minY + 0.5;
         std::string error;
         const bool ok = ExportTable(*app_, job, error);
         if (!ok) qWarning("%s", error.c_str());
@@ -180,7 +176,6 @@ private slots:
             ExportJob job;
             job.format = f;
             job.path = Path("missing/x.out");
-            job.width = job.height = 1;
             std::string error;
             QVERIFY(!ExportTable(*app_, job, error));
             QVERIFY2(!error.empty(), "no reason");
