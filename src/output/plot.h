@@ -34,7 +34,6 @@ public:
 private:
     std::string& out_;
     bool& pen_;
-    double scale_;       // plotter units per drawing unit
     double plotScale_;   // the drawing's plot scale
     double zoomRatio_;   // FitZoom / Zoom
     double pi_;
