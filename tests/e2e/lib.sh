@@ -10,15 +10,19 @@ cleanup() {
 }
 fail() { echo "FAIL: $*"; cleanup; exit 1; }
 
-# A display of its own, on a free number.
+# A display of its own. Xvfb picks the number itself (-displayfd) under its
+# lock files, so two tests, or a test and a server still shutting down, never
+# share one.
 e2e_display() {
-  for _ in $(seq 0 20); do
-    disp=":$(( 300 + (RANDOM % 600) ))"
-    [ -e "/tmp/.X${disp#:}-lock" ] && continue
-    Xvfb "$disp" -screen 0 1400x1000x24 -nolisten tcp >/dev/null 2>&1 & xpid=$!
-    export DISPLAY=$disp
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-    xdpyinfo >/dev/null 2>&1 && return 0
+  for _ in 1 2 3; do
+    : > "$work/display"
+    Xvfb -displayfd 3 -screen 0 1400x1000x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 & xpid=$!
+    for _ in $(seq 100); do [ -s "$work/display" ] && break; kill -0 "$xpid" 2>/dev/null || break; sleep 0.1; done
+    if [ -s "$work/display" ]; then
+      export DISPLAY=":$(head -n 1 "$work/display")"
+      for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+      xdpyinfo >/dev/null 2>&1 && return 0
+    fi
     kill "$xpid" 2>/dev/null; xpid=""
   done
   fail "no Xvfb display"
