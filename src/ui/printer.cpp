@@ -16,6 +16,7 @@
 #include <cstdlib>
 
 #include "platform/surface.h"
+#include "ui/pdfdeflate.h"
 #include "ui/qt_platform.h"
 
 namespace {
@@ -197,6 +198,7 @@ void QtPrinter::TextLine(const std::string& text) {
     const double dpiY = device_->logicalDpiY();
     const double lineTwips = metrics.lineSpacing() * kTwipsPerInch / dpiY;
     if (textY_ > 0 && textY_ + lineTwips > pageHeight_) {
+        FastPdfDeflate fast;  // the finished page is deflated now
         device_->newPage();
         textY_ = 0;
     }
@@ -218,7 +220,11 @@ PrintOutcome QtPrinter::End() {
     }
     Flush();
     active_ = false;
-    const bool painted = painter_.end();
+    bool painted;
+    {
+        FastPdfDeflate fast;  // the last page is deflated as the painter ends
+        painted = painter_.end();
+    }
     o.where = where_;
     if (printer_) {
         o.ok = painted;
@@ -243,6 +249,7 @@ PrintOutcome QtPrinter::End() {
 void QtPrinter::NewPage() {
     if (!active_) return;
     Flush();
+    FastPdfDeflate fast;
     device_->newPage();
     textY_ = 0;
 }

@@ -15,6 +15,7 @@
 #include <QVector>
 #include <cmath>
 
+#include "ui/pdfdeflate.h"
 #include "ui/qt_platform.h"
 
 namespace {
@@ -87,6 +88,7 @@ bool VectorSink::FinishPdf(std::string& error) const {
         }
         p.scale(pdf.logicalDpiX() / kUnitsPerInch, pdf.logicalDpiY() / kUnitsPerInch);
         Paint(p);
+        FastPdfDeflate fast;  // the page is deflated as the painter ends
         p.end();
     }
     if (!file.commit()) {

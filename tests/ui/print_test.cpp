@@ -14,6 +14,7 @@
 #include <QTest>
 #include <cmath>
 #include <memory>
+#include <zlib.h>
 
 #include "app.h"
 #include "help/help.h"
@@ -21,6 +22,7 @@
 #include "output/printsetup.h"
 #include "objects.h"
 #include "panel_platform.h"
+#include "ui/pdfdeflate.h"
 #include "ui/qt_output.h"
 #include "ui/printsetwindow.h"
 #include "ui_tests.h"
@@ -70,6 +72,24 @@ struct Page {
         return false;
     }
 };
+
+// The level field of a zlib stream's header: 1 for levels 2-5, 2 for 6.
+int Flevel(const QByteArray& stream) { return stream.size() < 2 ? -1 : static_cast<uchar>(stream[1]) >> 6; }
+
+// The header of a default-level stream deflated here and now.
+QByteArray DefaultDeflateHeader() {
+    z_stream z{};
+    if (deflateInit(&z, Z_DEFAULT_COMPRESSION) != Z_OK) return {};
+    QByteArray in(1000, 'x'), out(2000, 0);
+    z.next_in = reinterpret_cast<Bytef*>(in.data());
+    z.avail_in = static_cast<uInt>(in.size());
+    z.next_out = reinterpret_cast<Bytef*>(out.data());
+    z.avail_out = static_cast<uInt>(out.size());
+    deflate(&z, Z_FINISH);
+    out.truncate(static_cast<int>(z.total_out));
+    deflateEnd(&z);
+    return out;
+}
 
 }  // namespace
 
@@ -199,6 +219,38 @@ private slots:
         QVERIFY(platform_->printer.Begin(job, area, error));
         QVERIFY(platform_->printer.End().ok);
         QVERIFY(QFile::exists(Path("aborted.pdf")));
+    }
+
+    // The printed page's stream is deflated at the fast level and inflates to
+    // the drawing's path; deflating elsewhere keeps zlib's default.
+    void pageStreamIsDeflatedFast() {
+        QCOMPARE(Flevel(DefaultDeflateHeader()), 2);
+        {
+            FastPdfDeflate fast;
+            QCOMPARE(Flevel(DefaultDeflateHeader()), 1);
+        }
+        QCOMPARE(Flevel(DefaultDeflateHeader()), 2);
+        app_->dwg.DwgPath = app_->set.DataFolder;
+        app_->dwg.DwgName = "fast.dwg";
+        for (int k = 0; k < 50; ++k) Add("Circle", k * 0.1, 0, 0.5 + k * 0.01, 1 + k % 7);
+        PrintDrawing_Click(*app_);
+        QFile f(Path("fast.pdf"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray pdf = f.readAll();
+        bool found = false;
+        for (int at = pdf.indexOf("stream\n"); at >= 0 && !found; at = pdf.indexOf("stream\n", at + 1)) {
+            const QByteArray z = pdf.mid(at + 7, pdf.indexOf("endstream", at + 7) - at - 7);
+            QByteArray page(4 << 20, 0);
+            uLongf size = static_cast<uLongf>(page.size());
+            if (uncompress(reinterpret_cast<Bytef*>(page.data()), &size, reinterpret_cast<const Bytef*>(z.constData()),
+                           static_cast<uLong>(z.size())) != Z_OK)
+                continue;
+            page.truncate(static_cast<int>(size));
+            if (page.count(" l\n") < 50 * 20) continue;
+            found = true;
+            QCOMPARE(Flevel(z), 1);
+        }
+        QVERIFY(found);
     }
 
     void shortcutListIsSearchableText() {
