@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr int kFastLevel = 4;
+constexpr int kFastLevel = 1;
 thread_local int fastScopes = 0;
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainterPath>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -132,11 +133,19 @@ void QtPrinter::Flush() {
     const QColor color = ColorOfRgb(batchRgb_);
     const QPen pen(color, penTwips_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     painter_.setPen(pen);
-    for (const QPolygonF& line : lines_) painter_.drawPolyline(line);
+    // One path for the colour: the PDF strokes it once, not once a polyline.
+    QPainterPath path;
+    auto add = [&path](const QPolygonF& line) {
+        path.moveTo(line.front());
+        for (qsizetype k = 1; k < line.size(); ++k) path.lineTo(line[k]);
+    };
+    for (const QPolygonF& line : lines_) add(line);
+    for (const QPolygonF& run : runs_)
+        if (run.size() > 1) add(run);
+    if (!path.isEmpty()) painter_.drawPath(path);
     for (const QPolygonF& run : runs_) {
-        if (run.size() > 1) {
-            painter_.drawPolyline(run);
-        } else if (penTwips_ > 0) {
+        if (run.size() > 1) continue;
+        if (penTwips_ > 0) {
             // A lone point is one round dot of the pen's width.
             painter_.setPen(Qt::NoPen);
             painter_.setBrush(color);
