@@ -59,7 +59,7 @@ TEST_F(RecoveryTest, ACopyAfterAMinuteOfChangesAndNeverDuringAClick) {
     EXPECT_TRUE(Copies().empty());
     app().cmd.CurCommand = "None";
     Run(71, 71);
-    EXPECT_EQ(Copies(), (std::vector<std::string>{"amp.dwg", "amp.dwg.info"}));
+    EXPECT_EQ(Copies(), (std::vector<std::string>{"amp.dwg", "amp.dwg.info", "amp.dwg.lock"}));
     EXPECT_EQ(ReadAll(Folder() + "amp.dwg.info"), dir.path() + "\r\namp.dwg\r\n2026-12-08 16:55:03\r\n");
     // The drawing's own file, backup, caption and recent list are left alone; it is still changed.
     EXPECT_FALSE(FileExists(dir.file("amp.dwg")));
@@ -139,7 +139,8 @@ TEST_F(RecoveryTest, StartUpOffersEachCopyNewestFirst) {
     EXPECT_TRUE(r.DrawingChanged);
     EXPECT_GT(r.ObjNext, 1);
     EXPECT_EQ(Copies(), (std::vector<std::string>{"Unnamed 2026-12-08 11-00-00.dwg", "Unnamed 2026-12-08 11-00-00.dwg.info",
-                                                  "old.dwg", "old.dwg.info"}));
+                                                  "Unnamed 2026-12-08 11-00-00.dwg.lock", "old.dwg", "old.dwg.info",
+                                                  "old.dwg.lock"}));
     // Restored unnamed: Yes gives an unnamed, changed drawing.
     TestApp third;
     third.fake.Answer(MsgAnswer::Yes);
@@ -147,6 +148,48 @@ TEST_F(RecoveryTest, StartUpOffersEachCopyNewestFirst) {
     EXPECT_EQ(third.app->dwg.DwgName, "");
     EXPECT_TRUE(third.app->dwg.DrawingChanged);
     EXPECT_EQ(third.app->recovery.CopyName, "Unnamed 2026-12-08 11-00-00.dwg");
+}
+
+// Two runs on one data folder: a running program's copy is not offered to
+// the other, and a new copy never writes over one waiting to be offered.
+TEST_F(RecoveryTest, ARunningProgramsCopyIsItsOwnAndAWaitingCopyIsNeverOverwritten) {
+    Changed(true);
+    ASSERT_TRUE(WriteRecoveryCopy(app(), "2026-12-08 10:00:00"));
+    const std::string first = ReadAll(Folder() + "amp.dwg");
+    TestApp other;
+    other.fake.Answer(MsgAnswer::Yes);
+    other.Start(dir.path());
+    EXPECT_TRUE(other.fake.boxes.empty()) << other.fake.boxes[0].text;
+    EXPECT_EQ(other.app->dwg.DwgName, "");
+    // The other run's own amp.dwg goes beside it, not over it.
+    AddLine(other.app->dwg, 1, 0, 0, 1);
+    other.app->dwg.DrawingChanged = true;
+    other.app->dwg.DwgPath = dir.file("elsewhere/");
+    other.app->dwg.DwgName = "amp.dwg";
+    ASSERT_TRUE(WriteRecoveryCopy(*other.app, "2026-12-08 10:05:00"));
+    EXPECT_EQ(other.app->recovery.CopyName, "amp (2).dwg");
+    EXPECT_EQ(ReadAll(Folder() + "amp.dwg"), first);
+    // The first run ends without a word (a crash): its copy waits, and a new
+    // run's amp.dwg does not take its name either.
+    app().recovery.Lock.Release();
+    TestApp third;
+    third.fake.Answer(MsgAnswer::No);
+    third.fake.Answer(MsgAnswer::No);
+    third.Start(dir.path());
+    ASSERT_EQ(third.fake.boxes.size(), 2u);
+    EXPECT_EQ(third.fake.boxes[0].text, "Zarnic found unsaved work from 2026-12-08 10:00:00 in amp.dwg.\r\nRestore it?");
+    AddLine(third.app->dwg, 1, 0, 0, 2);
+    third.app->dwg.DrawingChanged = true;
+    third.app->dwg.DwgName = "amp.dwg";
+    ASSERT_TRUE(WriteRecoveryCopy(*third.app, "2026-12-08 10:10:00"));
+    EXPECT_EQ(third.app->recovery.CopyName, "amp (3).dwg");
+    EXPECT_EQ(ReadAll(Folder() + "amp.dwg"), first);
+    // Saving takes only the run's own copy away, with its lock file.
+    DeleteRecoveryCopy(*other.app);
+    EXPECT_FALSE(FileExists(Folder() + "amp (2).dwg"));
+    EXPECT_FALSE(FileExists(Folder() + "amp (2).dwg.lock"));
+    EXPECT_TRUE(FileExists(Folder() + "amp.dwg"));
+    EXPECT_TRUE(FileExists(Folder() + "amp (3).dwg"));
 }
 
 TEST_F(RecoveryTest, ADamagedCopyIsKeptAsideAndAnUnwritableFolderSaysSoOnce) {

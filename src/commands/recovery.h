@@ -3,10 +3,15 @@
 // "Recovery" folder of the data folder, with a companion file naming the
 // drawing's own folder and name and the time. A save, or the user's own
 // discarding of the changes, deletes it; a copy found at start-up means the
-// last run did not end properly, and is offered back. Called by the Qt
-// binding's timer, start-up and the file commands.
+// last run did not end properly, and is offered back. Each copy has a lock
+// file its program holds while it runs: another running copy of the program
+// is never offered this one's copies, and a new copy never takes the name of
+// one still waiting to be offered. Called by the Qt binding's timer,
+// start-up and the file commands.
 #pragma once
 #include <string>
+
+#include "model/filelock.h"
 
 struct App;
 
@@ -17,6 +22,7 @@ struct Recovery {
     double ChangedSeconds = 0;      // changed time since the last copy (seconds)
     double LastTick = -1;           // the clock at the last tick (seconds), -1 before the first
     std::string CopyName;           // the current drawing's copy in the folder, "" when it has none
+    FileLock Lock;                  // "<copy>.lock", held while the copy is this run's
     bool FolderFailed = false;      // the folder could not be written: said once this run
 };
 
