@@ -214,4 +214,15 @@ TEST_F(RecoveryTest, ADamagedCopyIsKeptAsideAndAnUnwritableFolderSaysSoOnce) {
     ASSERT_EQ(t.fake.boxes.size(), 1u);
     EXPECT_EQ(t.fake.boxes[0].text.rfind("Recovery copies cannot be written to " + Folder() + ": ", 0), 0u);
     EXPECT_EQ(t.fake.boxes[0].text.back(), '.');
+    // A lock file that cannot be opened is the same failure, said in its own words.
+    fs::remove(dir.file("Recovery"));
+    fs::create_directories(Folder() + "amp.dwg.lock");
+    TestApp other;
+    other.Start(dir.path());
+    AddLine(other.app->dwg, 1, 0, 0, 1);
+    other.app->dwg.DwgName = "amp.dwg";
+    EXPECT_FALSE(WriteRecoveryCopy(*other.app, "2026-12-08 12:02:00"));
+    ASSERT_EQ(other.fake.boxes.size(), 1u);
+    EXPECT_EQ(other.fake.boxes[0].text, "Recovery copies cannot be written to " + Folder() + ": Is a directory.");
+    EXPECT_FALSE(FileExists(Folder() + "amp.dwg"));
 }

@@ -84,7 +84,7 @@ bool TakeFreeName(App& app, const std::string& base, std::string& reason) {
         if (Exists(folder + name)) continue;
         if (!r.Lock.TryLock(folder + name + kLockSuffix, &error)) {
             if (error == EWOULDBLOCK) continue;  // another program is naming its copy so
-            reason = std::strerror(error);
+            reason = WriteFailReason(WriteResultOfErrno(error));
             return false;
         }
         if (Exists(folder + name)) {  // written between the look and the lock

@@ -19,9 +19,7 @@ std::string BackupName(const std::string& path) {
     return path.substr(0, path.size() - 3) + "BAK";
 }
 
-namespace {
-
-WriteResult FromErrno(int err) {
+WriteResult WriteResultOfErrno(int err) {
     WriteResult r;
     switch (err) {
         case EACCES:
@@ -43,6 +41,8 @@ WriteResult FromErrno(int err) {
     }
     return r;
 }
+
+namespace {
 
 // A temporary file beside its target, removed again unless it was renamed
 // into place.
@@ -140,17 +140,17 @@ WriteResult WriteFileSafely(const std::string& path, const std::string& backup, 
     struct stat st {};
     bool exists = ::stat(path.c_str(), &st) == 0;
     TempFile tmp(path);
-    if (tmp.error()) return FromErrno(tmp.error());
-    if (int err = tmp.Fill(text, NewFileMode(exists ? &st : nullptr))) return FromErrno(err);
+    if (tmp.error()) return WriteResultOfErrno(tmp.error());
+    if (int err = tmp.Fill(text, NewFileMode(exists ? &st : nullptr))) return WriteResultOfErrno(err);
     if (exists && keepBackup) {
-        if (int err = MakeBackup(path, backup, st)) return FromErrno(err);
+        if (int err = MakeBackup(path, backup, st)) return WriteResultOfErrno(err);
     }
     // The rename is the one step that replaces the old file, whole.
     if (int err = tmp.Commit(path)) {
         // A linked backup would now be the file itself under a second name,
         // which would refuse every later save: that name goes.
         if (exists && keepBackup && SameFile(path, backup)) ::unlink(backup.c_str());
-        return FromErrno(err);
+        return WriteResultOfErrno(err);
     }
     return {};
 }

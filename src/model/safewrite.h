@@ -15,6 +15,8 @@ struct WriteResult {
 // (files the program makes again at will, like the plot file). A backup that would be the
 // file itself is a Permission failure.
 WriteResult WriteFileSafely(const std::string& path, const std::string& backup, const std::string& text);
+// The failure a system error number stands for.
+WriteResult WriteResultOfErrno(int err);
 // The backup name: the last three characters replaced by "BAK".
 std::string BackupName(const std::string& path);
 // The message a failed drawing save shows.
