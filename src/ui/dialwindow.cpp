@@ -145,17 +145,8 @@ void DialWindow::LoadFromPanel() {
     labels_->setText(Q(p.Labels));
     table_->setText(Q(p.Table));
     sameCentre_->setChecked(p.SameCentre);
-    const Surface& s = p.Preview;
-    if (s.width > 0 && s.height > 0) {
-        QImage img(s.width, s.height, QImage::Format_RGB32);
-        for (int y = 0; y < s.height; ++y) {
-            const uint32_t* src = s.px.data() + static_cast<size_t>(y) * s.width;
-            auto* dst = reinterpret_cast<uint32_t*>(img.scanLine(y));
-            for (int x = 0; x < s.width; ++x) {
-                const uint32_t c = src[x];
-                dst[x] = 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
-            }
-        }
+    QImage img = ImageOfSurface(p.Preview);
+    if (!img.isNull()) {
         img.setDevicePixelRatio(devicePixelRatioF());
         preview_->setPixmap(QPixmap::fromImage(img));
     }

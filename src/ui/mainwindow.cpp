@@ -46,27 +46,12 @@ DrawingArea::DrawingArea(App& app, QWidget* parent) : QWidget(parent), app_(app)
     setMouseTracking(true);  // the cross-hair follows the pointer without a button
 }
 
-QImage DrawingArea::SurfaceImage() const {
-    const Surface& s = app_.screen;
-    if (s.width <= 0 || s.height <= 0) return QImage();
-    // Colour values keep red in the low byte and nothing in the high one;
-    // the screen wants opaque 0xAARRGGBB.
-    QImage img(s.width, s.height, QImage::Format_RGB32);
-    for (int y = 0; y < s.height; ++y) {
-        const uint32_t* src = s.px.data() + static_cast<size_t>(y) * s.width;
-        auto* dst = reinterpret_cast<uint32_t*>(img.scanLine(y));
-        for (int x = 0; x < s.width; ++x) {
-            uint32_t p = src[x];
-            dst[x] = 0xFF000000u | ((p & 0xFFu) << 16) | (p & 0xFF00u) | ((p >> 16) & 0xFFu);
-        }
-    }
-    return img;
-}
+QImage DrawingArea::SurfaceImage() const { return ImageOfSurface(app_.screen); }
 
 void DrawingArea::paintEvent(QPaintEvent*) {
     QPainter p(this);
     uint32_t bg = app_.set.BoardColor;
-    p.fillRect(rect(), QColor(bg & 0xFF, (bg >> 8) & 0xFF, (bg >> 16) & 0xFF));
+    p.fillRect(rect(), ToQColor(bg));
     QImage img = SurfaceImage();
     if (img.isNull()) return;
     // The buffer holds device pixels: on a 2x screen the picture is crisp.

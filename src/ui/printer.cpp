@@ -41,8 +41,6 @@ bool NearChord(const QPointF& a, const QPointF& b, const QVector<QPointF>& point
     return true;
 }
 
-QColor ColorOfRgb(uint32_t rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
-
 // The paper of the user's region.
 QPageSize LocalPaper() {
     return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
@@ -130,7 +128,7 @@ void QtPrinter::Use(uint32_t rgb) {
 
 void QtPrinter::Flush() {
     if (!batching_) return;
-    const QColor color = ColorOfRgb(batchRgb_);
+    const QColor color = ToQColor(batchRgb_);
     const QPen pen(color, penTwips_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     painter_.setPen(pen);
     // One path for the colour: the PDF strokes it once, not once a polyline.

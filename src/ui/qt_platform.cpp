@@ -17,7 +17,21 @@
 #include "ui/mainwindow.h"
 #include "ui/panel_window.h"
 
-static QColor ToQColor(uint32_t rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
+QImage ImageOfSurface(const Surface& s) {
+    if (s.width <= 0 || s.height <= 0) return QImage();
+    // Colour values keep red in the low byte and nothing in the high one;
+    // the screen wants opaque 0xAARRGGBB.
+    QImage img(s.width, s.height, QImage::Format_RGB32);
+    for (int y = 0; y < s.height; ++y) {
+        const uint32_t* src = s.px.data() + static_cast<size_t>(y) * s.width;
+        auto* dst = reinterpret_cast<uint32_t*>(img.scanLine(y));
+        for (int x = 0; x < s.width; ++x) {
+            const uint32_t p = src[x];
+            dst[x] = 0xFF000000u | ((p & 0xFFu) << 16) | (p & 0xFF00u) | ((p >> 16) & 0xFFu);
+        }
+    }
+    return img;
+}
 
 MsgAnswer QtPlatform::MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
                              const std::string& title) {

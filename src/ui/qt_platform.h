@@ -2,7 +2,9 @@
 // the core's pixel buffer, the input box and the dialog windows. Owned by the
 // main window; every other Qt class reaches the core through it.
 #pragma once
+#include <QColor>
 #include <QHash>
+#include <QImage>
 #include <QString>
 
 #include "platform/platform.h"
@@ -64,3 +66,9 @@ private:
 // UTF-8 std::string <-> QString.
 inline QString Q(const std::string& s) { return QString::fromStdString(s); }
 inline std::string S(const QString& s) { return s.toStdString(); }
+
+// A core colour value (red in the low byte) as a QColor.
+inline QColor ToQColor(uint32_t rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
+
+// A core surface as an opaque image (null when the surface is empty).
+QImage ImageOfSurface(const Surface& s);

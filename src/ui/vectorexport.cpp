@@ -58,7 +58,7 @@ void VectorSink::Paint(QPainter& p) const {
     for (const Stroke& s : strokes_) {
         if (s.rgb != current) {
             current = s.rgb;
-            pen.setColor(QColor(s.rgb & 0xFF, (s.rgb >> 8) & 0xFF, (s.rgb >> 16) & 0xFF));
+            pen.setColor(ToQColor(s.rgb));
             p.setPen(pen);
         }
         if (s.closed) p.drawPolygon(s.points);
