@@ -7,14 +7,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "app.h"
 #include "editing/arrays.h"
 #include "ui/qt_platform.h"
 
-AnimWindow::AnimWindow(App& app, QWidget* parent) : PanelWindow(app, parent) {
+AnimWindow::AnimWindow(App& app, QWidget* parent) : PanelWindow(app, parent, AnimCancel_Click) {
     setObjectName("Anim");
     setWindowTitle("Animated Rotation Parameters");
     auto* outer = new QVBoxLayout(this);
@@ -43,10 +42,7 @@ AnimWindow::AnimWindow(App& app, QWidget* parent) : PanelWindow(app, parent) {
 
 void AnimWindow::LoadFromPanel() {
     const AnimPanel& p = app_.arrays.Anim;
-    for (int i = 0; i < 4; ++i) {
-        QSignalBlocker block(fields_[static_cast<size_t>(i)]);
-        fields_[static_cast<size_t>(i)]->setText(Q(p.Text2[static_cast<size_t>(i)]));
-    }
+    LoadTexts(fields_, p.Text2);
     override_->setChecked(p.Check3);
     centreLabel_->setEnabled(p.Check3);
     fields_[2]->setEnabled(p.Check3);
@@ -54,15 +50,8 @@ void AnimWindow::LoadFromPanel() {
 
 void AnimWindow::StoreToPanel() {
     AnimPanel& p = app_.arrays.Anim;
-    for (int i = 0; i < 4; ++i) p.Text2[static_cast<size_t>(i)] = S(fields_[static_cast<size_t>(i)]->text());
+    StoreTexts(fields_, p.Text2);
     p.Check3 = override_->isChecked();
 }
 
-void AnimWindow::FocusControl(const std::string& name) {
-    const int i = ControlIndex(name, "Text2", 4);
-    if (i < 0) return;
-    fields_[static_cast<size_t>(i)]->setFocus();
-    fields_[static_cast<size_t>(i)]->selectAll();
-}
-
-void AnimWindow::reject() { Call([this] { AnimCancel_Click(app_); }); }
+void AnimWindow::FocusControl(const std::string& name) { FocusField(fields_, name, "Text2"); }

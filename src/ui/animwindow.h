@@ -19,9 +19,6 @@ public:
     // "Text2:0" .. "Text2:3".
     void FocusControl(const std::string& name) override;
 
-public slots:
-    void reject() override;
-
 private:
     std::array<QLineEdit*, 4> fields_{};
     QLabel* centreLabel_ = nullptr;

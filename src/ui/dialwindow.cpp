@@ -44,7 +44,7 @@ protected:
 
 }  // namespace
 
-DialWindow::DialWindow(App& app, QWidget* parent) : PanelWindow(app, parent) {
+DialWindow::DialWindow(App& app, QWidget* parent) : PanelWindow(app, parent, DialCancel_Click) {
     setObjectName("DialDesigner");
     setWindowTitle("Dial & Meter Scale Design");
     auto* outer = new QVBoxLayout(this);
@@ -130,10 +130,7 @@ DialWindow::DialWindow(App& app, QWidget* parent) : PanelWindow(app, parent) {
 
 void DialWindow::LoadFromPanel() {
     const DialPanel& p = app_.dial;
-    for (int i = 0; i < kDialFields; ++i) {
-        QSignalBlocker block(fields_[static_cast<size_t>(i)]);
-        fields_[static_cast<size_t>(i)]->setText(Q(p.DialData[static_cast<size_t>(i)]));
-    }
+    LoadTexts(fields_, p.DialData);
     outside_->setChecked(p.Outside);
     inside_->setChecked(!p.Outside);
     sideways_->setChecked(p.Sideways);
@@ -154,7 +151,7 @@ void DialWindow::LoadFromPanel() {
 
 void DialWindow::StoreToPanel() {
     DialPanel& p = app_.dial;
-    for (int i = 0; i < kDialFields; ++i) p.DialData[static_cast<size_t>(i)] = S(fields_[static_cast<size_t>(i)]->text());
+    StoreTexts(fields_, p.DialData);
     p.Outside = outside_->isChecked();
     p.Sideways = sideways_->isChecked();
     p.Law = law_->currentIndex();
@@ -164,9 +161,4 @@ void DialWindow::StoreToPanel() {
     p.SameCentre = sameCentre_->isChecked();
 }
 
-void DialWindow::FocusControl(const std::string& name) {
-    const int i = ControlIndex(name, "DialData", kDialFields);
-    if (i >= 0) fields_[static_cast<size_t>(i)]->setFocus();
-}
-
-void DialWindow::reject() { Call([this] { DialCancel_Click(app_); }); }
+void DialWindow::FocusControl(const std::string& name) { FocusField(fields_, name, "DialData"); }

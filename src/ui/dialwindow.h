@@ -22,10 +22,6 @@ public:
     void FocusControl(const std::string& name) override;
     QLineEdit* Field(int i) const { return fields_[static_cast<size_t>(i)]; }
 
-public slots:
-    // Escape and the title bar's close button: the same as "Cancel".
-    void reject() override;
-
 private:
     std::array<QLineEdit*, 15> fields_{};
     QRadioButton* outside_ = nullptr;

@@ -5,7 +5,6 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "app.h"
@@ -16,7 +15,7 @@ namespace {
 QString Note(const char* text) { return Q(text).replace("\r\n", "\n").trimmed(); }
 }  // namespace
 
-PrintSetWindow::PrintSetWindow(App& app, QWidget* parent) : PanelWindow(app, parent) {
+PrintSetWindow::PrintSetWindow(App& app, QWidget* parent) : PanelWindow(app, parent, PrintSetCancel_Click) {
     setObjectName("PrintSet");
     setWindowTitle(kPrintSetCaption);
     auto* outer = new QVBoxLayout(this);
@@ -43,11 +42,7 @@ PrintSetWindow::PrintSetWindow(App& app, QWidget* parent) : PanelWindow(app, par
 
 void PrintSetWindow::LoadFromPanel() {
     PrinterPanel& p = app_.printSetup;
-    for (int i = 0; i < kPrintSetFields; ++i) {
-        QLineEdit* box = fields_[static_cast<size_t>(i)];
-        QSignalBlocker block(box);
-        box->setText(Q(p.Fields[static_cast<size_t>(i)]));
-    }
+    LoadTexts(fields_, p.Fields);
     landscape_->setChecked(p.Landscape);
     if (!p.Focus.empty()) {
         std::string focus = p.Focus;
@@ -58,7 +53,7 @@ void PrintSetWindow::LoadFromPanel() {
 
 void PrintSetWindow::StoreToPanel() {
     PrinterPanel& p = app_.printSetup;
-    for (int i = 0; i < kPrintSetFields; ++i) p.Fields[static_cast<size_t>(i)] = S(fields_[static_cast<size_t>(i)]->text());
+    StoreTexts(fields_, p.Fields);
     p.Landscape = landscape_->isChecked();
 }
 
@@ -67,13 +62,5 @@ void PrintSetWindow::FocusControl(const std::string& name) {
         landscape_->setFocus(Qt::OtherFocusReason);
         return;
     }
-    const int i = ControlIndex(name, "Field", kPrintSetFields);
-    if (i < 0) return;
-    QLineEdit* box = fields_[static_cast<size_t>(i)];
-    box->selectAll();
-    box->setFocus(Qt::OtherFocusReason);
-}
-
-void PrintSetWindow::reject() {
-    Call([this] { PrintSetCancel_Click(app_); });
+    FocusField(fields_, name, "Field");
 }

@@ -18,10 +18,6 @@ public:
     // "Field:0" .. "Field:3", "Landscape".
     void FocusControl(const std::string& name) override;
 
-public slots:
-    // Escape and the title bar's close button: the same as "Cancel".
-    void reject() override;
-
 private:
     std::array<QLineEdit*, kPrintSetFields> fields_{};
     QCheckBox* landscape_ = nullptr;

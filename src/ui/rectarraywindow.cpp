@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -17,7 +16,7 @@
 #include "editing/arrays.h"
 #include "ui/qt_platform.h"
 
-RectArrayWindow::RectArrayWindow(App& app, QWidget* parent) : PanelWindow(app, parent) {
+RectArrayWindow::RectArrayWindow(App& app, QWidget* parent) : PanelWindow(app, parent, RectArrayCancel_Click) {
     setObjectName("RectArray");
     setWindowTitle("Rectangular Array Parameters");
     auto* outer = new QVBoxLayout(this);
@@ -55,10 +54,7 @@ RectArrayWindow::RectArrayWindow(App& app, QWidget* parent) : PanelWindow(app, p
 
 void RectArrayWindow::LoadFromPanel() {
     const RectArrayPanel& p = app_.arrays.Rect;
-    for (int i = 0; i < 3; ++i) {
-        QSignalBlocker block(fields_[static_cast<size_t>(i)]);
-        fields_[static_cast<size_t>(i)]->setText(Q(p.Text1[static_cast<size_t>(i)]));
-    }
+    LoadTexts(fields_, p.Text1);
     cell_->setChecked(p.CellSpacing);
     total_->setChecked(!p.CellSpacing);
     mouse_->setChecked(p.UseMouse);
@@ -69,17 +65,9 @@ void RectArrayWindow::LoadFromPanel() {
 
 void RectArrayWindow::StoreToPanel() {
     RectArrayPanel& p = app_.arrays.Rect;
-    for (int i = 0; i < 3; ++i) p.Text1[static_cast<size_t>(i)] = S(fields_[static_cast<size_t>(i)]->text());
+    StoreTexts(fields_, p.Text1);
     p.CellSpacing = cell_->isChecked();
     p.UseMouse = mouse_->isChecked();
 }
 
-void RectArrayWindow::FocusControl(const std::string& name) {
-    const int i = ControlIndex(name, "Text1", 3);
-    if (i < 0) return;
-    QLineEdit* box = fields_[static_cast<size_t>(i)];
-    box->setFocus();
-    box->selectAll();
-}
-
-void RectArrayWindow::reject() { Call([this] { RectArrayCancel_Click(app_); }); }
+void RectArrayWindow::FocusControl(const std::string& name) { FocusField(fields_, name, "Text1"); }

@@ -20,9 +20,6 @@ public:
     // "Text1:0" .. "Text1:2".
     void FocusControl(const std::string& name) override;
 
-public slots:
-    void reject() override;
-
 private:
     std::array<QLineEdit*, 3> fields_{};
     QLabel* spacingLabel_ = nullptr;

@@ -27,7 +27,7 @@ constexpr int kSnapListLabel = 8;  // the snap list's label (index 19 is the pat
 
 }  // namespace
 
-Zarnic2Window::Zarnic2Window(App& app, QWidget* parent) : PanelWindow(app, parent) {
+Zarnic2Window::Zarnic2Window(App& app, QWidget* parent) : PanelWindow(app, parent, DefaultClose_Click) {
     setObjectName("Zarnic2");
     setWindowTitle("Default Settings");
     auto* outer = new QVBoxLayout(this);
@@ -168,9 +168,4 @@ void Zarnic2Window::FocusControl(const std::string& name) {
         }
     }
     if (target) target->setFocus(Qt::OtherFocusReason);
-}
-
-void Zarnic2Window::reject() {
-    // The core hides the window; if it does not, the window stays shown.
-    Call([this] { DefaultClose_Click(app_); });
 }

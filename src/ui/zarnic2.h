@@ -23,10 +23,6 @@ public:
     // "Text4:17", "List4:0" or "ChRevert".
     void FocusControl(const std::string& name) override;
 
-public slots:
-    // Escape and the title bar's close button: the same as "Cancel".
-    void reject() override;
-
 private:
     void AddBox(int row, int column, int label, int index, int span = 1);
     void AddList(int row, int column, int label, int index);
