@@ -298,14 +298,6 @@ Pt Plate(Sym& s, const std::string& title, double w, double h, double pivotY) {
     return pivot;
 }
 
-DialLaw MakeLaw(DialLawKind kind, std::vector<double> labels, double value = 0) {
-    DialLaw law;
-    law.kind = kind;
-    law.labels = std::move(labels);
-    law.value = value;
-    return law;
-}
-
 // A VU meter's face (3.5 x 2.6 in): -20 to +3 VU on the decibel law above
 // the arc, 0 to 100 % linear under it, one pivot. 0 VU falls at 70.8 %.
 void VuMeterFace(Sym& s) {
@@ -315,7 +307,7 @@ void VuMeterFace(Sym& s) {
     vu.ccw = -20, vu.cw = 3;
     vu.intermediates = 0, vu.minors = 1;
     vu.majorLen = 0.15, vu.minorLen = 0.07, vu.textHeight = 0.09;
-    vu.law = MakeLaw(DialLawKind::Decibel, {-20, -10, -7, -5, -3, -2, -1, 0, 1, 2, 3});
+    vu.law = DialLaw{DialLawKind::Decibel, {-20, -10, -7, -5, -3, -2, -1, 0, 1, 2, 3}};
     s.Dial(pivot.x, pivot.y, vu);
     Sym::DialSpec percent;
     percent.r = 1.65, percent.totalDeg = 90, percent.side = -1;
@@ -336,7 +328,7 @@ void MultimeterFace(Sym& s) {
     ohms.r = 2.35, ohms.totalDeg = 90;
     ohms.intermediates = 0, ohms.minors = 1;
     ohms.majorLen = 0.14, ohms.minorLen = 0.06, ohms.textHeight = 0.08;
-    ohms.law = MakeLaw(DialLawKind::Ohms, {0, 2, 5, 10, 15, 20, 30, 50, 100, 200, kDialInfinity}, 20);
+    ohms.law = DialLaw{DialLawKind::Ohms, {0, 2, 5, 10, 15, 20, 30, 50, 100, 200, kDialInfinity}, 20};
     s.Dial(pivot.x, pivot.y, ohms);
     Sym::DialSpec volts;
     volts.r = 1.9, volts.totalDeg = 90, volts.majorLen = 0.12, volts.intermediateLen = 0.08, volts.minorLen = 0.05;
@@ -348,7 +340,7 @@ void MultimeterFace(Sym& s) {
     Sym::DialSpec db;
     db.r = 1.0, db.totalDeg = 90, db.ccw = -10, db.cw = 22;
     db.intermediates = 0, db.minors = 1, db.majorLen = 0.1, db.minorLen = 0.05, db.textHeight = 0.07;
-    db.law = MakeLaw(DialLawKind::Decibel, {0, 5, 10, 15, 20, 22});
+    db.law = DialLaw{DialLawKind::Decibel, {0, 5, 10, 15, 20, 22}};
     s.Dial(pivot.x, pivot.y, db);
     s.Text(pivot.x, 2.35, 0.09, "OHMS", "M");
     s.Text(pivot.x, 1.75, 0.08, "DC V", "M");
@@ -363,7 +355,7 @@ void SwrMeterFace(Sym& s) {
     swr.r = 1.6, swr.totalDeg = 90;
     swr.intermediates = 1, swr.minors = 1, swr.decimals = 1;
     swr.majorLen = 0.15, swr.intermediateLen = 0.1, swr.minorLen = 0.06, swr.textHeight = 0.1;
-    swr.law = MakeLaw(DialLawKind::Vswr, {1, 1.5, 2, 3, 5, kDialInfinity});
+    swr.law = DialLaw{DialLawKind::Vswr, {1, 1.5, 2, 3, 5, kDialInfinity}};
     s.Dial(pivot.x, pivot.y, swr);
     s.Text(pivot.x, 1.0, 0.2, "SWR", "M");
 }

@@ -30,14 +30,6 @@ DialValues Face(double ccw, double cw, double inter = 0, double minors = 0) {
     return v;
 }
 
-DialLaw Law(DialLawKind kind, std::vector<double> labels, double value = 0) {
-    DialLaw l;
-    l.kind = kind;
-    l.labels = std::move(labels);
-    l.value = value;
-    return l;
-}
-
 // Where along the scale (0 at the counter-clockwise end, 1 at the clockwise end) the mark sits.
 double Along(const DialMark& m) { return (3 * kPi / 4 - m.angle) / (kPi / 2); }
 
@@ -58,20 +50,20 @@ TEST(DialLaws, EachLawPutsItsValuesWhereTheHandWorkedValuesAre) {
         double along;
     } cases[] = {
         // VU meter: 0 VU at 10^(-3/20) = 70.8 % of the arc, +3 at full scale.
-        {"VU 0", Face(-20, 3), Law(DialLawKind::Decibel, {-20, -10, -5, 0, 3}), "0", 0.70795},
-        {"VU +3", Face(-20, 3), Law(DialLawKind::Decibel, {-20, -10, -5, 0, 3}), "3", 1},
-        {"VU -20", Face(-20, 3), Law(DialLawKind::Decibel, {-20, -10, -5, 0, 3}), "-20", 0.070795},
+        {"VU 0", Face(-20, 3), DialLaw{DialLawKind::Decibel, {-20, -10, -5, 0, 3}}, "0", 0.70795},
+        {"VU +3", Face(-20, 3), DialLaw{DialLawKind::Decibel, {-20, -10, -5, 0, 3}}, "3", 1},
+        {"VU -20", Face(-20, 3), DialLaw{DialLawKind::Decibel, {-20, -10, -5, 0, 3}}, "-20", 0.070795},
         // Series ohmmeter with a centre of 20: 20 in the middle, 0 at full scale, 1k near rest.
-        {"ohms 20", Face(0, 0), Law(DialLawKind::Ohms, {0, 10, 20, 100, 1000, kDialInfinity}, 20), "20", 0.5},
-        {"ohms 0", Face(0, 0), Law(DialLawKind::Ohms, {0, 10, 20, 100, 1000, kDialInfinity}, 20), "0", 1},
-        {"ohms 1k", Face(0, 0), Law(DialLawKind::Ohms, {0, 10, 20, 100, 1000, kDialInfinity}, 20), "1k", 20.0 / 1020},
+        {"ohms 20", Face(0, 0), DialLaw{DialLawKind::Ohms, {0, 10, 20, 100, 1000, kDialInfinity}, 20}, "20", 0.5},
+        {"ohms 0", Face(0, 0), DialLaw{DialLawKind::Ohms, {0, 10, 20, 100, 1000, kDialInfinity}, 20}, "0", 1},
+        {"ohms 1k", Face(0, 0), DialLaw{DialLawKind::Ohms, {0, 10, 20, 100, 1000, kDialInfinity}, 20}, "1k", 20.0 / 1020},
         // Logarithmic 1..100: 10 in the middle.
-        {"log 10", Face(1, 100), Law(DialLawKind::Log, {1, 10, 100}), "10", 0.5},
+        {"log 10", Face(1, 100), DialLaw{DialLawKind::Log, {1, 10, 100}}, "10", 0.5},
         // Square law 0..10: 5 at a quarter.
-        {"square 5", Face(0, 10), Law(DialLawKind::Square, {0, 5, 10}), "5", 0.25},
+        {"square 5", Face(0, 10), DialLaw{DialLawKind::Square, {0, 5, 10}}, "5", 0.25},
         // VSWR: 3 half way, 1 at rest.
-        {"swr 3", Face(0, 0), Law(DialLawKind::Vswr, {1, 1.5, 2, 3, 5, kDialInfinity}), "3", 0.5},
-        {"swr 1", Face(0, 0), Law(DialLawKind::Vswr, {1, 1.5, 2, 3, 5, kDialInfinity}), "1", 0},
+        {"swr 3", Face(0, 0), DialLaw{DialLawKind::Vswr, {1, 1.5, 2, 3, 5, kDialInfinity}}, "3", 0.5},
+        {"swr 1", Face(0, 0), DialLaw{DialLawKind::Vswr, {1, 1.5, 2, 3, 5, kDialInfinity}}, "1", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -86,7 +78,7 @@ TEST(DialLaws, EachLawPutsItsValuesWhereTheHandWorkedValuesAre) {
         for (size_t k = 1; k < marks.size(); ++k) EXPECT_LE(marks[k - 1].angle, marks[k].angle);
     }
     // A calibration table: straight between its points; outside it nothing.
-    DialLaw table = Law(DialLawKind::Table, {0, 50, 100, 150});
+    DialLaw table = DialLaw{DialLawKind::Table, {0, 50, 100, 150}};
     table.table = {{100, 100}, {0, 0}, {50, 30}};
     const auto marks = DialLayout(Face(0, 100), table, 0, 0, kPi);
     ASSERT_NE(Labelled(marks, "50"), nullptr);
@@ -94,26 +86,26 @@ TEST(DialLaws, EachLawPutsItsValuesWhereTheHandWorkedValuesAre) {
     EXPECT_EQ(Labelled(marks, "150"), nullptr);
     EXPECT_TRUE(std::isnan(DialDeflection(Face(0, 100), table, 150)));
     // Infinity: a figure eight at the counter-clockwise end of the ohmmeter, the clockwise end of the SWR scale.
-    auto ohms = DialLayout(Face(0, 0), Law(DialLawKind::Ohms, {0, 20, kDialInfinity}, 20), 0, 0, kPi);
+    auto ohms = DialLayout(Face(0, 0), DialLaw{DialLawKind::Ohms, {0, 20, kDialInfinity}, 20}, 0, 0, kPi);
     EXPECT_TRUE(ohms.back().infinity);
     EXPECT_NEAR(Along(ohms.back()), 0, 1e-12);
-    auto swr = DialLayout(Face(0, 0), Law(DialLawKind::Vswr, {1, 3, kDialInfinity}), 0, 0, kPi);
+    auto swr = DialLayout(Face(0, 0), DialLaw{DialLawKind::Vswr, {1, 3, kDialInfinity}}, 0, 0, kPi);
     EXPECT_TRUE(swr.front().infinity);
     // Nothing a log scale cannot show.
-    EXPECT_TRUE(std::isnan(DialDeflection(Face(1, 100), Law(DialLawKind::Log, {}), 0)));
+    EXPECT_TRUE(std::isnan(DialDeflection(Face(1, 100), DialLaw{DialLawKind::Log, {}}, 0)));
 }
 
 TEST(DialLaws, LabelsDivisionsAndTheArc) {
-    const DialLaw ohms = Law(DialLawKind::Ohms, {}, 20);
+    const DialLaw ohms = DialLaw{DialLawKind::Ohms, {}, 20};
     struct Label {
         double value;
         const char* text;
     } labels[] = {{0, "0"}, {500, "500"}, {1000, "1k"}, {1500, "1.5k"}, {20000, "20k"}, {2.2e6, "2.2M"}, {1e6, "1M"}};
     for (const Label& l : labels) EXPECT_EQ(DialLabel(Face(0, 0), ohms, l.value), l.text) << l.value;
-    EXPECT_EQ(DialLabel(Face(0, 0), Law(DialLawKind::Log, {}), 1500), "1500");  // k only on the ohmmeter
+    EXPECT_EQ(DialLabel(Face(0, 0), DialLaw{DialLawKind::Log, {}}, 1500), "1500");  // k only on the ohmmeter
     // Square law 0..10, labels 0, 5, 10 with 1 intermediate and 4 minors:
     // 0, 2.5 (intermediate), 5, 7.5, 10 as main values, 4 minors in each of the 4 gaps.
-    const auto marks = DialLayout(Face(0, 10, 1, 4), Law(DialLawKind::Square, {10, 0, 5}), 0, 0, kPi);
+    const auto marks = DialLayout(Face(0, 10, 1, 4), DialLaw{DialLawKind::Square, {10, 0, 5}}, 0, 0, kPi);
     int majors = 0, inters = 0, minors = 0;
     for (const DialMark& m : marks) {
         majors += m.kind == MarkKind::Major, inters += m.kind == MarkKind::Intermediate, minors += m.kind == MarkKind::Minor;
@@ -125,10 +117,10 @@ TEST(DialLaws, LabelsDivisionsAndTheArc) {
     EXPECT_EQ(inters, 2);
     EXPECT_EQ(minors, 16);
     // A gap that ends at infinity is not divided.
-    const auto swr = DialLayout(Face(0, 0, 1, 4), Law(DialLawKind::Vswr, {1, 2, kDialInfinity}), 0, 0, kPi);
+    const auto swr = DialLayout(Face(0, 0, 1, 4), DialLaw{DialLawKind::Vswr, {1, 2, kDialInfinity}}, 0, 0, kPi);
     EXPECT_EQ(swr.size(), 3u + 1 + 4 * 2);
     // The arc: whole, round, its points at most a degree apart.
-    const std::vector<double> arc = DialArc(Face(0, 10), Law(DialLawKind::Square, {0, 10}), 1, 2, kPi);
+    const std::vector<double> arc = DialArc(Face(0, 10), DialLaw{DialLawKind::Square, {0, 10}}, 1, 2, kPi);
     ASSERT_GE(arc.size(), 2 * 91u);
     EXPECT_NEAR(std::atan2(arc[1] - 2, arc[0] - 1), kPi / 4, 1e-12);
     EXPECT_NEAR(std::atan2(arc[arc.size() - 1] - 2, arc[arc.size() - 2] - 1), 3 * kPi / 4, 1e-12);
@@ -141,10 +133,10 @@ TEST(DialLaws, LabelsDivisionsAndTheArc) {
     // A damaged dial asking for millions of marks gets at most a dial's worth.
     std::vector<double> many;
     for (int i = 0; i < 1400; ++i) many.push_back(i);
-    DialLaw table = Law(DialLawKind::Table, many);
+    DialLaw table = DialLaw{DialLawKind::Table, many};
     for (int i = 0; i < 50; ++i) table.table.push_back({i * 30.0, i * 2.0});
     EXPECT_LE(DialLayout(Face(0, 10, 1e9, 1e9), table, 0, 0, kPi).size(), static_cast<size_t>(kMaxDialMarks));
-    EXPECT_LE(DialLayout(Face(0, 10, 1e9, 1e9), Law(DialLawKind::Square, many), 0, 0, kPi).size(),
+    EXPECT_LE(DialLayout(Face(0, 10, 1e9, 1e9), DialLaw{DialLawKind::Square, many}, 0, 0, kPi).size(),
               static_cast<size_t>(kMaxDialMarks));
 }
 
@@ -154,7 +146,7 @@ TEST(DialLaws, StoredValuesRoundTripThroughTheFileAndACopy) {
     d->ObjColor[1] = 2;
     const DialValues face = Face(-20, 3);
     for (int k = 1; k <= kDialValues; ++k) d->VertX(1, k) = face[k];
-    DialLaw law = Law(DialLawKind::Table, {0, 50, 100, kDialInfinity}, 0);
+    DialLaw law = DialLaw{DialLawKind::Table, {0, 50, 100, kDialInfinity}, 0};
     law.table = {{0, 0}, {50, 30}, {100, 100}};
     ASSERT_TRUE(StoreDialLaw(*d, 1, law));
     // V16 law, V17 value, V18 N, the N labels, K, then K pairs.
@@ -194,7 +186,7 @@ TEST(DialLaws, CopiesCarryTheLawAndShapesPassAnExtendedDial) {
     d.ObjType[s] = "Dial", d.ObjColor[s] = 1;
     const DialValues face = Face(0, 0);
     for (int k = 1; k <= kDialValues; ++k) d.VertX(s, k) = face[k];
-    ASSERT_TRUE(StoreDialLaw(d, s, Law(DialLawKind::Vswr, {1, 2, 3, kDialInfinity})));
+    ASSERT_TRUE(StoreDialLaw(d, s, DialLaw{DialLawKind::Vswr, {1, 2, 3, kDialInfinity}}));
     t.app->sel.SelList = {static_cast<int16_t>(s)};
     t.app->sel.SelCount = 1;
     CopySelected(*t.app, Point2{0, 0}, Point2{1, 0});

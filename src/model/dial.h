@@ -7,6 +7,7 @@
 #pragma once
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct Drawing;
@@ -41,6 +42,8 @@ enum class DialLawKind { Linear = 0, Log = 1, Decibel = 2, Ohms = 3, Square = 4,
 inline constexpr int kDialLaws = 7;
 inline constexpr double kDialInfinity = 1e30;
 struct DialLaw {
+    DialLaw() = default;
+    DialLaw(DialLawKind k, std::vector<double> l, double v = 0) : kind(k), value(v), labels(std::move(l)) {}
     DialLawKind kind = DialLawKind::Linear;
     double value = 0;                                   // V17: the ohmmeter's centre resistance, else 0
     std::vector<double> labels;                         // the labelled values, as given
