@@ -50,11 +50,6 @@ int ReadInt16(FieldReader& r, int& out) {
     return 0;
 }
 
-void ShowPrintOutcome(App& app, const PrintOutcome& o) {
-    if (!o.ok) app.ui.MsgBox(kMsgNotPrinted + o.error, MsgButtons::OK, MsgIcon::Warning, kTitlePrinter);
-    else if (o.toPdf) app.ui.MsgBox(kMsgToPdf + o.where, MsgButtons::OK, MsgIcon::Information, kTitlePrinter);
-}
-
 }  // namespace
 
 // ---- the settings file -----------------------------------------------------------
@@ -193,6 +188,11 @@ bool ReadPrinterSettingsOrSay(App& app) {
     return false;
 }
 
+void ShowPrintOutcome(App& app, const PrintOutcome& o, const char* failText, const char* toPdfText) {
+    if (!o.ok) app.ui.MsgBox(failText + o.error, MsgButtons::OK, MsgIcon::Warning, kTitlePrinter);
+    else if (o.toPdf) app.ui.MsgBox(toPdfText + o.where, MsgButtons::OK, MsgIcon::Information, kTitlePrinter);
+}
+
 bool BeginPrintJob(App& app, const std::string& pdfPath, bool useSettings, const char* failText, PrintArea& area) {
     PrintJob job;
     if (useSettings) {
@@ -213,7 +213,7 @@ void PrintDrawing_Click(App& app) {
     const Drawing& d = app.dwg;
     app.print.map = FitPage(app.print.set, area, d.LimLLX, d.LimLLY, d.LimURX, d.LimURY);
     PrintTable(app, app.print.map);
-    ShowPrintOutcome(app, app.ui.PrinterEnd());
+    ShowPrintOutcome(app, app.ui.PrinterEnd(), kMsgNotPrinted, kMsgToPdf);
 }
 
 // ---- the shortcut list ----------------------------------------------------------
@@ -228,5 +228,5 @@ void PrintHelp_Click(App& app) {
     std::vector<std::string> lines;
     if (LoadTextLines(app.set.DataFolder + kHelpFileName, lines))
         for (size_t i = 1; i < lines.size() && lines[i] != "<files>"; ++i) app.ui.PrinterTextLine(lines[i] + "   ");
-    ShowPrintOutcome(app, app.ui.PrinterEnd());
+    ShowPrintOutcome(app, app.ui.PrinterEnd(), kMsgNotPrinted, kMsgToPdf);
 }

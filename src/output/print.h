@@ -102,3 +102,6 @@ bool ReadPrinterSettingsOrSay(App& app);
 // Starts a job (with the settings' orientation and pen width when
 // useSettings); false after failText + the reason.
 bool BeginPrintJob(App& app, const std::string& pdfPath, bool useSettings, const char* failText, PrintArea& area);
+// Says how a job ended: failText + the reason, or toPdfText + the PDF's path
+// when the page went to a file; nothing when it went to the printer.
+void ShowPrintOutcome(App& app, const PrintOutcome& o, const char* failText, const char* toPdfText);

@@ -108,7 +108,5 @@ void PrintTrueSize_Click(App& app) {
             PrintTable(app, TileMapping(t, r, c));
             PrintPageFurniture(app, t, r, c);
         }
-    PrintOutcome o = app.ui.PrinterEnd();
-    if (!o.ok) app.ui.MsgBox(kMsgNotPrinted + o.error, MsgButtons::OK, MsgIcon::Warning, kTitlePrinter);
-    else if (o.toPdf) app.ui.MsgBox(kMsgToPdf + o.where, MsgButtons::OK, MsgIcon::Information, kTitlePrinter);
+    ShowPrintOutcome(app, app.ui.PrinterEnd(), kMsgNotPrinted, kMsgToPdf);
 }
