@@ -18,10 +18,7 @@ open_example
 tabs() { for _ in $(seq "$1"); do xdotool key Tab; sleep 0.05; done; }
 designer() {
   key ctrl+d
-  for _ in $(seq 50); do
-    d=$(xdotool search --onlyvisible --name "Dial & Meter Scale Design" 2>/dev/null | head -n 1)
-    [ -n "$d" ] && break; sleep 0.1
-  done
+  d=$(window_named "Dial & Meter Scale Design")
   [ -n "$d" ] || fail "Ctrl+D did not open the designer"
   sleep 0.6
   xdotool windowfocus --sync "$d" 2>/dev/null

@@ -114,6 +114,16 @@ other_window() {
   done
   echo "$w"
 }
+# Waits for a visible window whose name matches the pattern $1 and prints
+# its id; prints nothing when none comes within five seconds.
+window_named() {
+  local w=""
+  for _ in $(seq 50); do
+    w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+    [ -n "$w" ] && break; sleep 0.1
+  done
+  echo "$w"
+}
 # The extents a drawing file ends with: min X, max X, min Y, max Y.
 extents_of() { tr -d '\r' < "$1" | tail -n 4 | tr '\n' ' '; }
 # Starts the program on the shipped example drawing $1 (examples/ beside the

@@ -30,12 +30,7 @@ yes_to_offer() {
 hard_kill() { kill -9 "$apid"; wait "$apid" 2>/dev/null; apid=""; sleep 0.5; }
 # start() waits for the first visible window, which may be the question
 # itself: the main window is the one named like the program's caption.
-main_window() {
-  for _ in $(seq 50); do
-    WIN=$(xdotool search --onlyvisible --name "Zarnic" 2>/dev/null | head -n 1)
-    [ -n "$WIN" ] && return 0; sleep 0.1
-  done
-}
+main_window() { WIN=$(window_named "Zarnic"); }
 
 # ---- a named drawing ----
 open_example
@@ -63,11 +58,7 @@ yes_to_offer
 main_window
 # Save As: the program's own dialog takes the name.
 key ctrl+s
-box=""
-for _ in $(seq 50); do
-  box=$(xdotool search --onlyvisible --name "^Save As$" 2>/dev/null | head -n 1)
-  [ -n "$box" ] && break; sleep 0.1
-done
+box=$(window_named "^Save As$")
 [ -n "$box" ] || fail "Ctrl+S on the restored unnamed drawing showed no Save As"
 sleep 0.5
 xdotool windowfocus --sync "$box" 2>/dev/null; xdotool type --delay 30 "restored"; sleep 0.2; xdotool key Return
