@@ -34,11 +34,6 @@ private:
 }  // namespace
 
 void RenderDial(Device& dev, const Font& font, double descender, const std::vector<DialMark>& marks,
-                double textHeight, uint32_t rgb) {
-    RenderDial(dev, font, descender, marks, {}, textHeight, rgb);
-}
-
-void RenderDial(Device& dev, const Font& font, double descender, const std::vector<DialMark>& marks,
                 const std::vector<double>& arc, double textHeight, uint32_t rgb) {
     // 1. The scale arc of a law other than linear, whole.
     for (size_t i = 0; i + 3 < arc.size(); i += 2) {
