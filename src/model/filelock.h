@@ -19,7 +19,6 @@ public:
     // (the system's error number). A lock already held here is let go first.
     bool TryLock(const std::string& path, int* error = nullptr);
     void Release();
-    bool Held() const { return fd_ >= 0; }
 
 private:
     int fd_ = -1;

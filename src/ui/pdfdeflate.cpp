@@ -12,11 +12,9 @@ thread_local int fastScopes = 0;
 FastPdfDeflate::FastPdfDeflate() { ++fastScopes; }
 FastPdfDeflate::~FastPdfDeflate() { --fastScopes; }
 
-int PdfDeflateLevel() { return fastScopes > 0 ? kFastLevel : Z_DEFAULT_COMPRESSION; }
-
 // zlib's own deflateInit_ is deflateInit2_ with these same window, memory and
 // strategy settings; only a default level is changed, and only in a scope.
 extern "C" int deflateInit_(z_streamp strm, int level, const char* version, int stream_size) {
-    if (level == Z_DEFAULT_COMPRESSION) level = PdfDeflateLevel();
+    if (level == Z_DEFAULT_COMPRESSION && fastScopes > 0) level = kFastLevel;
     return deflateInit2_(strm, level, Z_DEFLATED, MAX_WBITS, 8, Z_DEFAULT_STRATEGY, version, stream_size);
 }

@@ -16,6 +16,3 @@ public:
     FastPdfDeflate(const FastPdfDeflate&) = delete;
     FastPdfDeflate& operator=(const FastPdfDeflate&) = delete;
 };
-
-// The level a default-level deflate stream gets on this thread now.
-int PdfDeflateLevel();
