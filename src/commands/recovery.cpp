@@ -56,6 +56,8 @@ std::string FileStamp(std::string t) {
 
 void Remove(const std::string& path) { std::remove(path.c_str()); }
 
+// Any entry takes a copy's name, a folder or an unreadable file included
+// (FileExists answers only for files that can be read).
 bool Exists(const std::string& path) {
     std::error_code ec;
     return std::filesystem::exists(path, ec);
