@@ -34,8 +34,7 @@ std::vector<double> Numbers(const std::string& line, size_t skip) {
 class ExportTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const auto& e : fs::directory_iterator(std::string(ZARNIC_FIXTURES) + "shapes"))
-            fs::copy_file(e.path(), fs::path(dir.path()) / e.path().filename());
+        CopyTestShapes(dir.path());
         t.Start(dir.path());
     }
     App& app() { return *t.app; }

@@ -44,8 +44,7 @@ protected:
         // "1", so a dial's numbers have curves.
         for (const char* digit : {"F-048.dwg", "F-049.dwg"})
             fs::copy_file(std::string(ZARNIC_FIXTURES) + "font/F-079.dwg", fs::path(dir.path()) / digit);
-        for (const auto& e : fs::directory_iterator(std::string(ZARNIC_FIXTURES) + "shapes"))
-            fs::copy_file(e.path(), fs::path(dir.path()) / e.path().filename());
+        CopyTestShapes(dir.path());
         t.Start(dir.path());
         FitViewToLimits(app());
     }

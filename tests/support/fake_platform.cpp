@@ -94,6 +94,11 @@ void SeedTestFont(const std::string& folder) {
     }
 }
 
+void CopyTestShapes(const std::string& folder) {
+    for (const auto& e : std::filesystem::directory_iterator(std::string(ZARNIC_FIXTURES) + "shapes"))
+        std::filesystem::copy_file(e.path(), std::filesystem::path(folder) / e.path().filename());
+}
+
 void TestApp::Start(const std::string& folder) {
     SeedTestFont(folder);
     // 12000 x 8000 twips at 144 dots per inch: one pixel is 10 twips.

@@ -179,6 +179,9 @@ void SeedTestFont(const std::string& folder);
 // An App on a fake platform, started in `folder` the way the program starts
 // (Form_Load) with a 12000 x 8000 twip drawing area, whose surface is
 // 1200 x 800 pixels (10 twips a pixel).
+// Copies the test symbols (fixtures/shapes) into a folder.
+void CopyTestShapes(const std::string& folder);
+
 struct TestApp {
     FakePlatform fake;
     std::unique_ptr<App> app;
